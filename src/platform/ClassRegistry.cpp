@@ -1,0 +1,131 @@
+#include "platform/win/ClassRegistry.h"
+
+#include <algorithm>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct RegisteredClass {
+    std::u16string progId;
+    CLSID clsid;
+    platform::ClassFactory factory;
+    DWORD context;
+};
+
+struct Registry {
+    std::mutex mutex;
+    std::vector<RegisteredClass> classes;
+};
+
+Registry& TheRegistry()
+{
+    static Registry registry;
+    return registry;
+}
+
+char16_t FoldAsciiCase(char16_t unit)
+{
+    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+}
+
+// ProgIDs are registry key names, which Windows compares without regard to case.
+bool SameProgId(std::u16string_view a, std::u16string_view b)
+{
+    return std::ranges::equal(a, b, [](char16_t x, char16_t y) { return FoldAsciiCase(x) == FoldAsciiCase(y); });
+}
+
+std::vector<RegisteredClass>::iterator FindProgId(std::vector<RegisteredClass>& classes, std::u16string_view progId)
+{
+    return std::ranges::find_if(classes, [&](const RegisteredClass& entry) { return SameProgId(entry.progId, progId); });
+}
+
+}  // namespace
+
+HRESULT CLSIDFromProgID(LPCOLESTR lpszProgID, LPCLSID lpclsid)
+{
+    if (!lpszProgID || !lpclsid)
+        return E_INVALIDARG;
+    Registry& registry = TheRegistry();
+    const std::lock_guard lock(registry.mutex);
+    const auto found = FindProgId(registry.classes, lpszProgID);
+    if (found == registry.classes.end())
+        return CO_E_CLASSSTRING;
+    *lpclsid = found->clsid;
+    return S_OK;
+}
+
+HRESULT CoCreateInstance(REFCLSID rclsid, LPUNKNOWN pUnkOuter, DWORD dwClsContext, REFIID riid, LPVOID* ppv)
+{
+    if (!ppv)
+        return E_POINTER;
+    *ppv = nullptr;
+    if (pUnkOuter)
+        return CLASS_E_NOAGGREGATION;
+
+    platform::ClassFactory factory;
+    {
+        Registry& registry = TheRegistry();
+        const std::lock_guard lock(registry.mutex);
+        const auto found = std::ranges::find_if(registry.classes, [&](const RegisteredClass& entry) {
+            return entry.clsid == rclsid && (entry.context & dwClsContext) != 0;
+        });
+        if (found == registry.classes.end())
+            return REGDB_E_CLASSNOTREG;
+        factory = found->factory;
+    }
+    // Called without the lock: a server may register or look up classes while it starts.
+    const HRESULT hr = factory(riid, ppv);
+    if (FAILED(hr))
+        *ppv = nullptr;
+    return hr;
+}
+
+HRESULT OleRun(LPUNKNOWN pUnknown)
+{
+    if (!pUnknown)
+        return E_INVALIDARG;
+    IRunnableObject* runnable = nullptr;
+    if (FAILED(pUnknown->QueryInterface(IID_IRunnableObject, reinterpret_cast<void**>(&runnable))) || !runnable)
+        return S_OK;
+    const HRESULT hr = runnable->Run(nullptr);
+    runnable->Release();
+    return hr;
+}
+
+namespace platform {
+
+void RegisterClassFactory(std::u16string_view progId, const CLSID& clsid, ClassFactory factory, DWORD context)
+{
+    Registry& registry = TheRegistry();
+    const std::lock_guard lock(registry.mutex);
+    RegisteredClass entry{std::u16string(progId), clsid, std::move(factory), context};
+    const auto found = FindProgId(registry.classes, progId);
+    if (found == registry.classes.end())
+        registry.classes.push_back(std::move(entry));
+    else
+        *found = std::move(entry);
+}
+
+bool UnregisterClass(std::u16string_view progId)
+{
+    Registry& registry = TheRegistry();
+    const std::lock_guard lock(registry.mutex);
+    const auto found = FindProgId(registry.classes, progId);
+    if (found == registry.classes.end())
+        return false;
+    registry.classes.erase(found);
+    return true;
+}
+
+ScopedClassRegistration::ScopedClassRegistration(std::u16string_view progId, const CLSID& clsid,
+                                                 ClassFactory factory, DWORD context)
+    : m_progId(progId)
+{
+    RegisterClassFactory(progId, clsid, std::move(factory), context);
+}
+
+ScopedClassRegistration::~ScopedClassRegistration() { UnregisterClass(m_progId); }
+
+}  // namespace platform
