@@ -1,0 +1,96 @@
+// The program's CSV text: CSV splits one record into fields, CxFile reads and writes the
+// lines of a text file, QuoteCsvValue encloses a value for writing.
+//
+// With a quote character, every field is written enclosed in it and a quote character
+// inside a value is doubled; commas and line ends inside a quoted value are then safe.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The value enclosed in chQuote with every chQuote inside doubled; the value as it is
+// when chQuote is 0.
+std::string QuoteCsvValue(std::string_view value, char chQuote);
+
+class CSV {
+public:
+    // Parses szLine when it is present and not empty.
+    explicit CSV(const char* szLine = nullptr, bool bQuote = false);
+    virtual ~CSV();
+    CSV(const CSV&) = delete;
+    CSV& operator=(const CSV&) = delete;
+
+    // A quote character of 0 switches quoting off.
+    void SetQuote(char chQuote);
+
+    // Splits szLine at the commas outside quotes; a line end at its end is dropped. With
+    // quoting on, every field loses its first and last characters, whatever they are, and
+    // a doubled quote character inside becomes one. False for an absent or empty line (the
+    // previous fields are kept) or when memory runs out (nothing is kept).
+    bool Parse(const char* szLine);
+
+    std::uint32_t GetCount() const { return m_nCount; }
+    // The field; the empty text for an index not below GetCount. Valid until the next
+    // Parse, Clear or destruction.
+    const char* GetItem(std::uint32_t nIndex) const;
+    void Clear();
+
+    // Whether a quoted field is still open at the end of text: each quote character flips
+    // the state, as Parse counts them.
+    static bool EndsInsideQuotes(std::string_view text, char chQuote);
+
+private:
+    bool AddItem(char* pBegin, char* pEnd, std::size_t nQuotes);
+    bool GrowItems();
+    char* StoreField(char* pBegin, char* pEnd, std::size_t nQuotes) const;
+
+    std::unique_ptr<char[]> m_pData;
+    std::unique_ptr<char*[]> m_ppItems;
+    std::uint32_t m_nCount = 0;
+    bool m_bQuote = false;
+    char m_chQuote = '"';
+    // Room of the two blocks, kept between lines so that a long import allocates rarely.
+    std::size_t m_nDataRoom = 0;
+    std::size_t m_nItemRoom = 0;
+};
+
+class CxFile {
+public:
+    CxFile() = default;
+    virtual ~CxFile();
+    CxFile(const CxFile&) = delete;
+    CxFile& operator=(const CxFile&) = delete;
+
+    // szMode is a standard open mode; the program uses "wb", "a+b" and "rb". False for an
+    // absent or empty path or mode, a file that cannot be opened, or a file already open.
+    bool Open(const char* szPath, const char* szMode);
+    // False when buffered data could not be written out; the file is closed either way.
+    bool Close();
+
+    // One line, the line feed included, of at most nSize - 1 characters: a longer line
+    // comes in pieces. Null at the end of the file, with no file open or no buffer.
+    char* ReadLine(char* szBuf, int nSize);
+
+    // One whole CSV record of any length into szRecord, its line end included: physical
+    // lines are joined while a field quoted with chQuote is still open (no joining for a
+    // chQuote of 0). False at the end of the file or with no file open.
+    bool ReadRecord(std::string& szRecord, char chQuote);
+
+    // Writes the text (the empty text for null) and "\r\n"; false with no file open or
+    // when the write fails.
+    bool WriteLine(const char* szLine);
+
+    // fseek on the open file; -1 with none.
+    int Seek(long nOffset, int nOrigin);
+
+private:
+    bool AppendPhysicalLine(std::string& szRecord);
+
+    FILE* m_fp = nullptr;
+    char* m_pLineBuf = nullptr;  // grown by getline, freed on Close
+    std::size_t m_nLineBufSize = 0;
+};

@@ -1,0 +1,237 @@
+#include "common/misc/CxFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The values quoted and joined by commas, as the export writes a row.
+std::string QuotedRow(const std::vector<std::string>& values, char quote)
+{
+    std::string row;
+    for (const std::string& value : values) {
+        if (&value != &values.front())
+            row += ',';
+        row += QuoteCsvValue(value, quote);
+    }
+    return row;
+}
+
+std::vector<std::string> Fields(const CSV& csv)
+{
+    std::vector<std::string> fields;
+    for (std::uint32_t i = 0; i < csv.GetCount(); ++i)
+        fields.emplace_back(csv.GetItem(i));
+    return fields;
+}
+
+struct SplitCase {
+    const char* name;
+    char quote;  // 0: quoting off
+    std::string line;
+    std::vector<std::string> expected;
+};
+
+const SplitCase kSplitCases[] = {
+    {"bare fields with an empty one", 0, "a,b,,c\r\n", {"a", "b", "", "c"}},
+    {"bare line feed only", 0, "a,b,,c\n", {"a", "b", "", "c"}},
+    {"no comma", 0, "abc\r\n", {"abc"}},
+    {"no line end", 0, "abc", {"abc"}},
+    {"leading comma", 0, ",a", {"", "a"}},
+    {"trailing comma", 0, "a,\r\n", {"a", ""}},
+    {"line end alone", 0, "\r\n", {""}},
+    {"carriage return inside stays", 0, "a\rb,c", {"a\rb", "c"}},
+    {"quotes are text without quoting", 0, "\"x\",y", {"\"x\"", "y"}},
+    {"bar quote protects a comma", '|', "|a|,|b,c|,||\r\n", {"a", "b,c", ""}},
+    {"unquoted field loses its ends", '"', "abc\r\n", {"b"}},
+    {"one-character field becomes empty", '"', "x", {""}},
+    {"one-character fields between commas", '"', "x,y,\"z\"", {"", "", "z"}},
+    {"leading comma with quoting", '"', ",\"a\"", {"", "a"}},
+    {"quoted fields", '"', "\"a\",\"b\"\r\n", {"a", "b"}},
+    {"doubled quote becomes one", '"', "\"a\"\"b\",\"c\"", {"a\"b", "c"}},
+    {"doubled quote at the value's end", '"', "\"x\"\"\",\"y\"", {"x\"", "y"}},
+    {"value of one quote and an empty value", '"', "\"\"\"\",\"\"", {"\"", ""}},
+    {"commas after a doubled quote stay protected", '"', "\"a,\"\"b\"\",c\",\"d\"", {"a,\"b\",c", "d"}},
+    {"line end inside a quoted value", '"', "\"a\r\nb\",\"c\"\r\n", {"a\r\nb", "c"}},
+    {"odd quote swallows the rest of the line", '|', "|x|y|,|z|", {"x|y|,|z"}},
+    {"single quote inside stays", '"', "\"a\"b\"", {"a\"b"}},
+};
+
+TEST(CsvSplit, SplitsLinesIntoFields)
+{
+    for (const SplitCase& c : kSplitCases) {
+        CSV csv;
+        csv.SetQuote(c.quote);
+        ASSERT_TRUE(csv.Parse(c.line.c_str())) << c.name;
+        EXPECT_EQ(Fields(csv), c.expected) << c.name;
+    }
+}
+
+TEST(CsvSplit, OneObjectServesManyLines)
+{
+    CSV csv;
+    csv.SetQuote('"');
+    for (int round = 0; round < 2; ++round) {
+        for (const SplitCase& c : kSplitCases) {
+            if (c.quote != '"')
+                continue;
+            ASSERT_TRUE(csv.Parse(c.line.c_str())) << c.name;
+            EXPECT_EQ(Fields(csv), c.expected) << c.name;
+        }
+    }
+}
+
+TEST(CsvSplit, ConstructorParsesWithTheDoubleQuote)
+{
+    const CSV quoted("\"a\",\"b,c\"", true);
+    EXPECT_EQ(Fields(quoted), (std::vector<std::string>{"a", "b,c"}));
+    const CSV bare("\"a\",\"b,c\"");
+    EXPECT_EQ(Fields(bare), (std::vector<std::string>{"\"a\"", "\"b", "c\""}));
+    const CSV empty("");
+    EXPECT_EQ(empty.GetCount(), 0u);
+    const CSV absent;
+    EXPECT_EQ(absent.GetCount(), 0u);
+    EXPECT_STREQ(absent.GetItem(0), "");
+}
+
+TEST(CsvSplit, SetQuoteOfZeroSwitchesQuotingOff)
+{
+    CSV csv(nullptr, true);
+    csv.SetQuote('\0');
+    ASSERT_TRUE(csv.Parse("\"a,b\""));
+    EXPECT_EQ(Fields(csv), (std::vector<std::string>{"\"a", "b\""}));
+}
+
+TEST(CsvSplit, EmptyOrAbsentLineKeepsThePreviousFields)
+{
+    CSV csv;
+    ASSERT_TRUE(csv.Parse("a,b\r\n"));
+    EXPECT_FALSE(csv.Parse(""));
+    EXPECT_FALSE(csv.Parse(nullptr));
+    EXPECT_EQ(Fields(csv), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(CsvSplit, IndexesBeyondTheFieldsGiveTheEmptyText)
+{
+    CSV csv;
+    ASSERT_TRUE(csv.Parse("a,b"));
+    EXPECT_STREQ(csv.GetItem(csv.GetCount()), "");
+    EXPECT_STREQ(csv.GetItem(1000), "");
+    csv.Clear();
+    EXPECT_EQ(csv.GetCount(), 0u);
+    EXPECT_STREQ(csv.GetItem(0), "");
+}
+
+TEST(CsvSplit, LongLinesAfterShortOnes)
+{
+    CSV csv;
+    csv.SetQuote('"');
+    for (const std::size_t count : {3u, 5000u, 1u, 20000u, 2u}) {
+        std::vector<std::string> values;
+        for (std::size_t i = 0; i < count; ++i)
+            values.push_back(std::to_string(i));
+        const std::string line = QuotedRow(values, '"') + "\r\n";
+        ASSERT_TRUE(csv.Parse(line.c_str()));
+        ASSERT_EQ(csv.GetCount(), count);
+        EXPECT_EQ(std::string(csv.GetItem(0)), "0");
+        EXPECT_EQ(std::string(csv.GetItem(static_cast<std::uint32_t>(count - 1))), std::to_string(count - 1));
+    }
+}
+
+TEST(CsvSplit, QuotedValuesOfEveryLengthAndPosition)
+{
+    // Quote characters, commas and bytes above 0x7F land on every position of an
+    // eight-byte word.
+    const std::string alphabet = "ab,\"c\xA2\xC3\xA9|";
+    for (const char quote : {'"', '|'}) {
+        CSV csv;
+        csv.SetQuote(quote);
+        for (std::size_t first = 0; first < 20; ++first) {
+            for (std::size_t second = 0; second < 20; ++second) {
+                std::vector<std::string> values(2);
+                for (std::size_t i = 0; i < first; ++i)
+                    values[0] += alphabet[(i + second) % alphabet.size()];
+                for (std::size_t i = 0; i < second; ++i)
+                    values[1] += alphabet[(i * 3 + first) % alphabet.size()];
+                const std::string line = QuotedRow(values, quote);
+                ASSERT_TRUE(csv.Parse(line.c_str()));
+                EXPECT_EQ(Fields(csv), values) << "quote " << quote << ", lengths " << first << " and " << second;
+            }
+        }
+    }
+}
+
+TEST(CsvSplit, AOneMegabyteLineSplitsWhole)
+{
+    // 1 MB of fields, one of them a 500 kB value full of commas and doubled quotes.
+    const std::string big(500000, ',');
+    std::vector<std::string> expected{big + "\"" + big.substr(0, 10) + "\""};
+    for (std::size_t size = expected.back().size(); size < (1u << 20); size += expected.back().size() + 3)
+        expected.push_back(std::string("value ").append(std::to_string(expected.size())));
+    const std::string line = QuotedRow(expected, '"') + "\r\n";
+    ASSERT_GE(line.size(), 1u << 20);
+
+    CSV csv;
+    csv.SetQuote('"');
+    ASSERT_TRUE(csv.Parse(line.c_str()));
+    EXPECT_EQ(Fields(csv), expected);
+}
+
+TEST(CsvQuote, EnclosesAndDoublesTheQuoteCharacter)
+{
+    const struct {
+        std::string value;
+        char quote;
+        std::string expected;
+    } cases[] = {
+        {"Smith", '"', "\"Smith\""},
+        {"", '"', "\"\""},
+        {"a\"b", '"', "\"a\"\"b\""},
+        {"\"\"", '"', "\"\"\"\"\"\""},
+        {"x|y", '|', "|x||y|"},
+        {"x\"y", '|', "|x\"y|"},
+        {"a,b", '\0', "a,b"},
+        {"a\"b", '\0', "a\"b"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(QuoteCsvValue(c.value, c.quote), c.expected) << c.value;
+}
+
+TEST(CsvQuote, QuotedValuesSurviveTheSplit)
+{
+    const std::vector<std::string> values = {
+        "Smith", "", "a,b", "say \"hi\"", "\"", "\"\"", ",\",", "|", "x|y||z", "line 1\r\nline 2", "end\r\n",
+        "\xC3\xA9t\xC3\xA9",
+    };
+    for (const char quote : {'"', '|', '\''}) {
+        const std::string row = QuotedRow(values, quote) + "\r\n";
+        CSV csv;
+        csv.SetQuote(quote);
+        ASSERT_TRUE(csv.Parse(row.c_str()));
+        EXPECT_EQ(Fields(csv), values) << "quote " << quote;
+        EXPECT_FALSE(CSV::EndsInsideQuotes(row, quote)) << "quote " << quote;
+    }
+}
+
+TEST(CsvQuote, QuoteStateAtTheEndOfText)
+{
+    const struct {
+        std::string text;
+        char quote;
+        bool open;
+    } cases[] = {
+        {"\"a\",\"b\"\r\n", '"', false},
+        {"\"a\r\n", '"', true},
+        {"\"a\"\"b\r\n", '"', true},
+        {"\"a\"\"b\"\r\n", '"', false},
+        {"|x|y|", '|', true},
+        {"\"open", '\0', false},
+        {"", '"', false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CSV::EndsInsideQuotes(c.text, c.quote), c.open) << c.text;
+}
+
+}  // namespace

@@ -1,0 +1,231 @@
+#include "common/misc/CxFile.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CxFileTest : public ::testing::Test {
+protected:
+    std::string Path(const char* name = "data.csv") const { return m_dir.file(name); }
+
+    void WriteBytes(const std::string& bytes, const char* name = "data.csv") const
+    {
+        std::ofstream out(Path(name), std::ios::binary);
+        out << bytes;
+    }
+
+    std::string ReadBytes(const char* name = "data.csv") const
+    {
+        std::ifstream in(Path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    std::vector<std::string> Records(char quote, const char* name = "data.csv") const
+    {
+        CxFile file;
+        EXPECT_TRUE(file.Open(Path(name).c_str(), "rb"));
+        std::vector<std::string> records;
+        std::string record;
+        while (file.ReadRecord(record, quote))
+            records.push_back(record);
+        EXPECT_TRUE(record.empty());
+        return records;
+    }
+
+private:
+    testing_support::TempDir m_dir;
+};
+
+TEST_F(CxFileTest, OpenRefusesMissingArgumentsAndUnopenableFiles)
+{
+    CxFile file;
+    const std::string path = Path();
+    const std::string missingFolder = Path("no-such-folder/data.csv");
+    EXPECT_FALSE(file.Open(nullptr, "wb"));
+    EXPECT_FALSE(file.Open("", "wb"));
+    EXPECT_FALSE(file.Open(path.c_str(), nullptr));
+    EXPECT_FALSE(file.Open(path.c_str(), ""));
+    EXPECT_FALSE(file.Open(missingFolder.c_str(), "wb"));
+    EXPECT_FALSE(file.Open(path.c_str(), "rb"));  // does not exist yet
+    ASSERT_TRUE(file.Open(path.c_str(), "wb"));
+    EXPECT_FALSE(file.Open(Path("other.csv").c_str(), "wb"));  // one file at a time
+    EXPECT_TRUE(file.WriteLine("kept"));
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(ReadBytes(), "kept\r\n");
+}
+
+TEST_F(CxFileTest, WriteLineEndsEveryLineWithCarriageReturnAndLineFeed)
+{
+    {
+        CxFile file;
+        ASSERT_TRUE(file.Open(Path().c_str(), "wb"));
+        EXPECT_TRUE(file.WriteLine("\"Smith\",\"John\""));
+        EXPECT_TRUE(file.WriteLine(nullptr));
+        EXPECT_TRUE(file.WriteLine(""));
+        EXPECT_TRUE(file.WriteLine("100% %s %d"));
+    }  // the destructor closes
+    EXPECT_EQ(ReadBytes(), "\"Smith\",\"John\"\r\n\r\n\r\n100% %s %d\r\n");
+}
+
+TEST_F(CxFileTest, WritesNeedAnOpenFile)
+{
+    CxFile file;
+    EXPECT_FALSE(file.WriteLine("x"));
+    char buffer[8];
+    EXPECT_EQ(file.ReadLine(buffer, sizeof buffer), nullptr);
+    std::string record = "stale";
+    EXPECT_FALSE(file.ReadRecord(record, '"'));
+    EXPECT_EQ(record, "");
+    EXPECT_EQ(file.Seek(0, SEEK_SET), -1);
+    EXPECT_TRUE(file.Close());
+}
+
+TEST_F(CxFileTest, OverwriteAndAppendModes)
+{
+    WriteBytes("old\r\n");
+    {
+        CxFile file;
+        ASSERT_TRUE(file.Open(Path().c_str(), "a+b"));
+        EXPECT_TRUE(file.WriteLine("appended"));
+        EXPECT_TRUE(file.Close());
+    }
+    EXPECT_EQ(ReadBytes(), "old\r\nappended\r\n");
+    {
+        CxFile file;
+        ASSERT_TRUE(file.Open(Path().c_str(), "wb"));
+        EXPECT_TRUE(file.WriteLine("new"));
+        EXPECT_TRUE(file.Close());
+    }
+    EXPECT_EQ(ReadBytes(), "new\r\n");
+}
+
+TEST_F(CxFileTest, CloseReportsDataThatCouldNotBeWritten)
+{
+    CxFile file;
+    ASSERT_TRUE(file.Open("/dev/full", "wb"));
+    EXPECT_TRUE(file.WriteLine("buffered until the close"));
+    EXPECT_FALSE(file.Close());
+    EXPECT_TRUE(file.Close());  // nothing left open
+}
+
+TEST_F(CxFileTest, ReadLineKeepsLineEndsAndCutsLongLines)
+{
+    WriteBytes("a,b\r\nbare\nlong line of text\nlast");
+    CxFile file;
+    ASSERT_TRUE(file.Open(Path().c_str(), "rb"));
+    char buffer[8];
+    std::vector<std::string> lines;
+    while (file.ReadLine(buffer, sizeof buffer) != nullptr)
+        lines.emplace_back(buffer);
+    EXPECT_EQ(lines, (std::vector<std::string>{"a,b\r\n", "bare\n", "long li", "ne of t", "ext\n", "last"}));
+    EXPECT_EQ(file.ReadLine(nullptr, 8), nullptr);
+}
+
+TEST_F(CxFileTest, SeekRewinds)
+{
+    WriteBytes("first\r\nsecond\r\n");
+    CxFile file;
+    ASSERT_TRUE(file.Open(Path().c_str(), "rb"));
+    char buffer[32];
+    ASSERT_NE(file.ReadLine(buffer, sizeof buffer), nullptr);
+    ASSERT_NE(file.ReadLine(buffer, sizeof buffer), nullptr);
+    EXPECT_EQ(file.Seek(0, SEEK_SET), 0);
+    ASSERT_NE(file.ReadLine(buffer, sizeof buffer), nullptr);
+    EXPECT_STREQ(buffer, "first\r\n");
+}
+
+TEST_F(CxFileTest, ReadRecordJoinsLinesWhileAQuoteIsOpen)
+{
+    const struct {
+        const char* name;
+        std::string bytes;
+        char quote;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"one line each", "a,b\r\nc\nd", '"', {"a,b\r\n", "c\n", "d"}},
+        {"line end inside a value",
+         "a,b\r\n\"multi\r\nline\",x\r\nlast",
+         '"',
+         {"a,b\r\n", "\"multi\r\nline\",x\r\n", "last"}},
+        {"several line ends inside", "\"1\r\n2\r\n3\"\r\nnext\r\n", '"', {"\"1\r\n2\r\n3\"\r\n", "next\r\n"}},
+        {"no joining without quoting",
+         "\"multi\r\nline\",x\r\n",
+         '\0',
+         {"\"multi\r\n", "line\",x\r\n"}},
+        {"doubled quote keeps the record closed", "\"a\"\"b\",c\r\nd\r\n", '"', {"\"a\"\"b\",c\r\n", "d\r\n"}},
+        {"doubled quote on a continued line",
+         "\"a\r\n\"\"b\"\"\",c\r\nd\r\n",
+         '"',
+         {"\"a\r\n\"\"b\"\"\",c\r\n", "d\r\n"}},
+        {"bar quote", "|x\n|,|y|\n|z|\n", '|', {"|x\n|,|y|\n", "|z|\n"}},
+        {"quote left open at the end of the file", "\"open\r\nrest\r\n", '"', {"\"open\r\nrest\r\n"}},
+        {"blank lines", "\r\n\r\n", '"', {"\r\n", "\r\n"}},
+        {"zero byte inside a line", std::string("a\0b,c\r\nd\r\n", 10), '"', {std::string("a\0b,c\r\n", 7), "d\r\n"}},
+        {"empty file", "", '"', {}},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(c.bytes);
+        EXPECT_EQ(Records(c.quote), c.expected) << c.name;
+    }
+}
+
+TEST_F(CxFileTest, ReadRecordNeverCutsALongLine)
+{
+    const std::string longLine(1 << 20, 'x');
+    WriteBytes("\"" + longLine + "\"\r\nnext\r\n");
+    const std::vector<std::string> records = Records('"');
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].size(), longLine.size() + 4);
+    CSV csv;
+    csv.SetQuote('"');
+    ASSERT_TRUE(csv.Parse(records[0].c_str()));
+    ASSERT_EQ(csv.GetCount(), 1u);
+    EXPECT_EQ(std::string(csv.GetItem(0)), longLine);
+    EXPECT_EQ(records[1], "next\r\n");
+}
+
+TEST_F(CxFileTest, ExportedRowsReadBackAsTheSameValues)
+{
+    const std::vector<std::vector<std::string>> rows = {
+        {"Smith", "John", "12 Main St, Apt 4"},
+        {"O\"Brien", "say \"hi\"", ""},
+        {"Note", "line 1\r\nline 2\r\n", "\"quoted\"\nbare line feed"},
+        {"", "", ""},
+    };
+    for (const char quote : {'"', '\''}) {
+        {
+            CxFile file;
+            ASSERT_TRUE(file.Open(Path().c_str(), "wb"));
+            for (const auto& row : rows) {
+                std::string line;
+                for (const std::string& value : row) {
+                    if (&value != &row.front())
+                        line += ',';
+                    line += QuoteCsvValue(value, quote);
+                }
+                ASSERT_TRUE(file.WriteLine(line.c_str()));
+            }
+            ASSERT_TRUE(file.Close());
+        }
+        const std::vector<std::string> records = Records(quote);
+        ASSERT_EQ(records.size(), rows.size()) << "quote " << quote;
+        CSV csv;
+        csv.SetQuote(quote);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            ASSERT_TRUE(csv.Parse(records[i].c_str()));
+            std::vector<std::string> values;
+            for (std::uint32_t f = 0; f < csv.GetCount(); ++f)
+                values.emplace_back(csv.GetItem(f));
+            EXPECT_EQ(values, rows[i]) << "quote " << quote << ", row " << i;
+        }
+    }
+}
+
+}  // namespace
