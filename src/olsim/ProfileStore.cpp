@@ -1,0 +1,311 @@
+#include "olsim/ProfileStore.h"
+
+#include "olsim/EntryIds.h"
+#include "olsim/ProfileSchema.h"
+#include "olsim/StoreError.h"
+#include "olsim/UserPropertyRules.h"
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <system_error>
+
+namespace olsim {
+namespace {
+
+const std::string& CreatedParentOf(const std::string& path)
+{
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    std::error_code error;
+    if (!parent.empty() && !std::filesystem::exists(parent, error)) {
+        std::filesystem::create_directories(parent, error);
+        if (error)
+            throw StoreError("cannot create the folder " + parent.string() + ": " + error.message());
+    }
+    return path;
+}
+
+void BindValue(SqliteStatement& statement, int index, const PropertyValue& value)
+{
+    if (const auto* text = std::get_if<std::string>(&value))
+        statement.Bind(index, std::string_view(*text));
+    else if (const auto* number = std::get_if<std::int32_t>(&value))
+        statement.Bind(index, std::int64_t{*number});
+    else if (const auto* flag = std::get_if<bool>(&value))
+        statement.Bind(index, std::int64_t{*flag ? 1 : 0});
+    else if (const auto* date = std::get_if<double>(&value))
+        statement.Bind(index, *date);
+    else
+        statement.BindNull(index);
+}
+
+PropertyValue ColumnValue(const SqliteStatement& statement, int column, ValueType type)
+{
+    if (statement.IsNull(column))
+        return {};
+    switch (type) {
+    case ValueType::Text:
+        return TextValue(statement.Text(column));
+    case ValueType::Long:
+        return LongValue(static_cast<std::int32_t>(statement.Int64(column)));
+    case ValueType::Bool:
+        return BoolValue(statement.Int64(column) != 0);
+    case ValueType::Date:
+        return DateValue(statement.Double(column));
+    }
+    return {};
+}
+
+}  // namespace
+
+struct ProfileStore::Statements {
+    explicit Statements(const SqliteDatabase& db)
+        : beginRead(db, "BEGIN"),
+          endRead(db, "COMMIT"),
+          dataVersion(db, "PRAGMA data_version"),
+          listFolder(db, "SELECT id FROM items WHERE folder = ?1 ORDER BY id"),
+          itemExists(db, "SELECT folder FROM items WHERE id = ?1"),
+          loadProperties(db, "SELECT name, value FROM item_properties WHERE item_id = ?1"),
+          loadUserProperties(db, "SELECT name, type, value FROM user_properties WHERE item_id = ?1 ORDER BY position"),
+          loadPattern(db, "SELECT recurrence_type, interval, day_of_week_mask, day_of_month, instance, month_of_year, "
+                          "pattern_end_date FROM recurrence_patterns WHERE item_id = ?1"),
+          insertItem(db, "INSERT INTO items (folder) VALUES (?1)"),
+          deleteProperties(db, "DELETE FROM item_properties WHERE item_id = ?1"),
+          insertProperty(db, "INSERT INTO item_properties (item_id, name, value) VALUES (?1, ?2, ?3)"),
+          deleteUserProperties(db, "DELETE FROM user_properties WHERE item_id = ?1"),
+          insertUserProperty(db, "INSERT INTO user_properties (item_id, position, name, type, value) "
+                                 "VALUES (?1, ?2, ?3, ?4, ?5)"),
+          deletePattern(db, "DELETE FROM recurrence_patterns WHERE item_id = ?1"),
+          insertPattern(db, "INSERT INTO recurrence_patterns (item_id, recurrence_type, interval, day_of_week_mask, "
+                            "day_of_month, instance, month_of_year, pattern_end_date) "
+                            "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)")
+    {
+    }
+
+    SqliteStatement beginRead;
+    SqliteStatement endRead;
+    SqliteStatement dataVersion;
+    SqliteStatement listFolder;
+    SqliteStatement itemExists;
+    SqliteStatement loadProperties;
+    SqliteStatement loadUserProperties;
+    SqliteStatement loadPattern;
+    SqliteStatement insertItem;
+    SqliteStatement deleteProperties;
+    SqliteStatement insertProperty;
+    SqliteStatement deleteUserProperties;
+    SqliteStatement insertUserProperty;
+    SqliteStatement deletePattern;
+    SqliteStatement insertPattern;
+};
+
+ProfileStore::ProfileStore(const std::string& path) : m_path(path), m_db(CreatedParentOf(path))
+{
+    PrepareProfile(m_db, m_path);
+    m_storeUid = ProfileValue("store_uid");
+    m_storeId = ProfileValue("store_id");
+    m_statements = std::make_unique<Statements>(m_db);
+}
+
+ProfileStore::~ProfileStore() = default;
+
+std::string ProfileStore::ProfileValue(std::string_view key)
+{
+    SqliteStatement select(m_db, "SELECT value FROM profile WHERE key = ?1");
+    select.Start().Bind(1, key);
+    if (!select.Step())
+        throw StoreError("the profile has no " + std::string(key));
+    std::string value = select.Text(0);
+    select.Start();
+    return value;
+}
+
+std::string ProfileStore::OutlookVersion() { return ProfileValue("outlook_version"); }
+
+void ProfileStore::SetOutlookVersion(const std::string& version)
+{
+    SqliteStatement update(m_db, "UPDATE profile SET value = ?1 WHERE key = 'outlook_version'");
+    update.Start().Bind(1, std::string_view(version)).Run();
+}
+
+std::int64_t ProfileStore::DataVersion()
+{
+    SqliteStatement& pragma = m_statements->dataVersion;
+    pragma.Start();
+    const std::int64_t version = pragma.Step() ? pragma.Int64(0) : 0;
+    pragma.Start();
+    return version;
+}
+
+std::vector<std::int64_t> ProfileStore::ListFolder(ItemKind kind)
+{
+    std::vector<std::int64_t> ids;
+    SqliteStatement& list = m_statements->listFolder;
+    list.Start().Bind(1, std::int64_t{Info(kind).folderNumber});
+    while (list.Step())
+        ids.push_back(list.Int64(0));
+    return ids;
+}
+
+ItemData ProfileStore::Load(ItemKind kind, std::int64_t id)
+{
+    Statements& s = *m_statements;
+    // One read transaction takes the database's locks once for all the queries.
+    s.beginRead.Start().Run();
+    try {
+        ItemData item = LoadInTransaction(kind, id);
+        s.endRead.Start().Run();
+        return item;
+    } catch (...) {
+        sqlite3_exec(m_db.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+ItemData ProfileStore::LoadInTransaction(ItemKind kind, std::int64_t id)
+{
+    Statements& s = *m_statements;
+    s.itemExists.Start().Bind(1, id);
+    const bool exists = s.itemExists.Step() && s.itemExists.Int64(0) == Info(kind).folderNumber;
+    s.itemExists.Start();
+    if (!exists)
+        throw StoreError("The item has been moved or deleted.");
+
+    ItemData item(kind);
+    item.id = id;
+    item.entryId = MakeEntryId(m_storeUid, id);
+    item.saved = true;
+    const auto properties = Info(kind).properties;
+    s.loadProperties.Start().Bind(1, id);
+    while (s.loadProperties.Step()) {
+        const int row = FindProperty(kind, s.loadProperties.Text(0));
+        if (row >= 0)
+            item.values[static_cast<std::size_t>(row)] =
+                ColumnValue(s.loadProperties, 1, properties[static_cast<std::size_t>(row)].type);
+    }
+    s.loadUserProperties.Start().Bind(1, id);
+    while (s.loadUserProperties.Step()) {
+        UserPropertyData property{s.loadUserProperties.Text(0),
+                                  static_cast<std::int32_t>(s.loadUserProperties.Int64(1)), {}};
+        const ValueType type = UserPropertyValueType(property.type).value_or(ValueType::Text);
+        property.value = ColumnValue(s.loadUserProperties, 2, type);
+        item.userProperties.push_back(std::move(property));
+    }
+    s.loadPattern.Start().Bind(1, id);
+    if (s.loadPattern.Step()) {
+        RecurrenceData pattern;
+        const auto column = [&](int index) { return static_cast<std::int32_t>(s.loadPattern.Int64(index)); };
+        pattern.recurrenceType = column(0);
+        pattern.interval = column(1);
+        pattern.dayOfWeekMask = column(2);
+        pattern.dayOfMonth = column(3);
+        pattern.instance = column(4);
+        pattern.monthOfYear = column(5);
+        pattern.patternEndDate = s.loadPattern.Double(6);
+        item.recurrence = pattern;
+        s.loadPattern.Start();
+    }
+    return item;
+}
+
+void ProfileStore::SaveInTransaction(ItemData& item)
+{
+    Statements& s = *m_statements;
+    std::int64_t id = item.id;
+    if (id == 0) {
+        s.insertItem.Start().Bind(1, std::int64_t{Info(item.kind).folderNumber}).Run();
+        id = m_db.LastInsertRowId();
+    } else {
+        s.itemExists.Start().Bind(1, id);
+        const bool exists = s.itemExists.Step();
+        s.itemExists.Start();
+        if (!exists)
+            throw StoreError("The item has been moved or deleted.");
+        s.deleteProperties.Start().Bind(1, id).Run();
+        s.deleteUserProperties.Start().Bind(1, id).Run();
+        s.deletePattern.Start().Bind(1, id).Run();
+    }
+    const auto properties = Info(item.kind).properties;
+    for (std::size_t row = 0; row < properties.size(); ++row) {
+        if (!IsSet(item.values[row]))
+            continue;
+        s.insertProperty.Start().Bind(1, id).Bind(2, properties[row].name);
+        BindValue(s.insertProperty, 3, item.values[row]);
+        s.insertProperty.Run();
+    }
+    for (std::size_t position = 0; position < item.userProperties.size(); ++position) {
+        const UserPropertyData& property = item.userProperties[position];
+        s.insertUserProperty.Start()
+            .Bind(1, id)
+            .Bind(2, static_cast<std::int64_t>(position))
+            .Bind(3, std::string_view(property.name))
+            .Bind(4, std::int64_t{property.type});
+        BindValue(s.insertUserProperty, 5, property.value);
+        s.insertUserProperty.Run();
+    }
+    if (item.recurrence) {
+        const RecurrenceData& p = *item.recurrence;
+        s.insertPattern.Start()
+            .Bind(1, id)
+            .Bind(2, std::int64_t{p.recurrenceType})
+            .Bind(3, std::int64_t{p.interval})
+            .Bind(4, std::int64_t{p.dayOfWeekMask})
+            .Bind(5, std::int64_t{p.dayOfMonth})
+            .Bind(6, std::int64_t{p.instance})
+            .Bind(7, std::int64_t{p.monthOfYear})
+            .Bind(8, p.patternEndDate)
+            .Run();
+    }
+    item.id = id;
+}
+
+void ProfileStore::Save(ItemData& item) { SaveAll({&item, 1}); }
+
+void ProfileStore::SaveAll(std::span<ItemData> items)
+{
+    std::vector<std::int64_t> previousIds;
+    previousIds.reserve(items.size());
+    for (const ItemData& item : items)
+        previousIds.push_back(item.id);
+    try {
+        SqliteTransaction transaction(m_db);
+        for (ItemData& item : items)
+            SaveInTransaction(item);
+        transaction.Commit();
+    } catch (...) {
+        for (std::size_t i = 0; i < items.size(); ++i)
+            items[i].id = previousIds[i];
+        throw;
+    }
+    for (ItemData& item : items) {
+        item.entryId = MakeEntryId(m_storeUid, item.id);
+        item.saved = true;
+    }
+}
+
+ProfileStore::Batch::Batch(ProfileStore& store) : m_store(store), m_transaction(store.m_db) {}
+
+void ProfileStore::Batch::Save(ItemData& item)
+{
+    m_store.SaveInTransaction(item);
+    item.entryId = MakeEntryId(m_store.m_storeUid, item.id);
+    item.saved = true;
+}
+
+void ProfileStore::Batch::Commit() { m_transaction.Commit(); }
+
+std::size_t ProfileStore::Clear(std::optional<ItemKind> kind)
+{
+    SqliteTransaction transaction(m_db);
+    if (kind) {
+        SqliteStatement remove(m_db, "DELETE FROM items WHERE folder = ?1");
+        remove.Start().Bind(1, std::int64_t{Info(*kind).folderNumber}).Run();
+    } else {
+        m_db.Execute("DELETE FROM items");
+    }
+    const auto removed = static_cast<std::size_t>(m_db.Changes());
+    transaction.Commit();
+    return removed;
+}
+
+}  // namespace olsim

@@ -1,0 +1,77 @@
+// The profile: a SQLite database holding the items of the four default folders and the
+// simulated Outlook's version. Every save is one transaction.
+#pragma once
+
+#include "olsim/ItemData.h"
+#include "olsim/SqliteDatabase.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace olsim {
+
+class ProfileStore {
+public:
+    // Opens the profile at path, creating its folder and an empty profile when missing.
+    // Throws StoreError with the reason when it cannot be opened or is not a profile.
+    explicit ProfileStore(const std::string& path);
+    ~ProfileStore();
+    ProfileStore(const ProfileStore&) = delete;
+    ProfileStore& operator=(const ProfileStore&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    const std::string& StoreId() const { return m_storeId; }
+
+    std::string OutlookVersion();
+    void SetOutlookVersion(const std::string& version);
+
+    // Changes whenever another connection (another process) commits to the profile.
+    std::int64_t DataVersion();
+
+    // The ids of the folder's items in the order they were first saved.
+    std::vector<std::int64_t> ListFolder(ItemKind kind);
+    // The saved item; throws StoreError when it is no longer there.
+    ItemData Load(ItemKind kind, std::int64_t id);
+
+    // Inserts a new item (giving it its id and EntryID) or replaces a saved one, all in
+    // one transaction; on failure the profile and the item are as they were.
+    void Save(ItemData& item);
+    // Saves many items in one transaction.
+    void SaveAll(std::span<ItemData> items);
+
+    // One transaction for any number of saves, for filling a profile fast: nothing of it
+    // is kept unless Commit is reached.
+    class Batch {
+    public:
+        explicit Batch(ProfileStore& store);
+        // The item gets its id and EntryID; they stand only once the batch is committed.
+        void Save(ItemData& item);
+        void Commit();
+
+    private:
+        ProfileStore& m_store;
+        SqliteTransaction m_transaction;
+    };
+
+    // Deletes every item of the kind, or of every kind; returns how many went.
+    std::size_t Clear(std::optional<ItemKind> kind);
+
+private:
+    struct Statements;
+
+    ItemData LoadInTransaction(ItemKind kind, std::int64_t id);
+    void SaveInTransaction(ItemData& item);
+    std::string ProfileValue(std::string_view key);
+
+    std::string m_path;
+    SqliteDatabase m_db;
+    std::string m_storeUid;
+    std::string m_storeId;
+    std::unique_ptr<Statements> m_statements;
+};
+
+}  // namespace olsim

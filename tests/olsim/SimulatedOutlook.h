@@ -1,0 +1,94 @@
+// A simulated Outlook for one test, reached as the program reaches Outlook: by ProgID,
+// CoCreateInstance and CDispCmd calls by name, with the clock standing still.
+#pragma once
+
+#include "common/misc/DispCmd.h"
+#include "olsim/OutlookSimulator.h"
+
+#include "platform/WinCompat.h"
+#include "platform/win/ComHolders.h"
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+
+namespace olsim_test {
+
+inline constexpr int kContactsFolder = 10;
+inline constexpr int kCalendarFolder = 9;
+inline constexpr int kTasksFolder = 13;
+inline constexpr int kNotesFolder = 12;
+
+inline constexpr int kContactItem = 2;
+inline constexpr int kAppointmentItem = 1;
+inline constexpr int kTaskItem = 3;
+inline constexpr int kNoteItem = 5;
+
+inline constexpr double kNoneDate = 949998.0;
+
+using Object = std::unique_ptr<CDispCmd>;
+
+// An argument of a call, holding its own VARIANT.
+class Arg {
+public:
+    Arg(int number);
+    Arg(const char16_t* text);
+    Arg(bool flag);
+    static Arg ByRef(LONG* number);
+    const VARIANT& Get() const { return *m_value.Get(); }
+
+private:
+    Arg() = default;
+    platform::VariantHolder m_value;
+};
+
+// The DATE of a local time.
+double DateOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+
+// Calls a method; the result VARIANT is returned in result (which is cleared first).
+HRESULT CallMethod(CDispCmd& target, const char16_t* name, std::initializer_list<const Arg*> args,
+                   platform::VariantHolder& result);
+// A method call that must give an object; null (with a test failure) when it does not.
+Object CallForObject(CDispCmd& target, const char16_t* name, std::initializer_list<const Arg*> args = {});
+// A property that must give an object.
+Object GetObjectProperty(CDispCmd& target, const char16_t* name);
+
+std::string GetText(CDispCmd& target, const char16_t* name);
+LONG GetNumber(CDispCmd& target, const char16_t* name);
+bool GetFlag(CDispCmd& target, const char16_t* name);
+double GetDateValue(CDispCmd& target, const char16_t* name);
+HRESULT Save(CDispCmd& item);
+
+class SimulatedOutlook {
+public:
+    // Registers the simulator for the test's own profile and connects, with the clock at
+    // 15 March 2024 10:10:00.
+    SimulatedOutlook();
+    ~SimulatedOutlook();
+    SimulatedOutlook(const SimulatedOutlook&) = delete;
+    SimulatedOutlook& operator=(const SimulatedOutlook&) = delete;
+
+    CDispCmd& Application() { return *m_application; }
+    CDispCmd& NameSpace() { return *m_nameSpace; }
+    platform::ScopedClock& Clock() { return m_clock; }
+
+    Object Folder(int folderNumber);
+    Object Items(int folderNumber);
+    // A new unsaved item added through the folder's Items.
+    Object Add(int folderNumber, int itemType);
+    // A new item with the given texts put, saved.
+    Object AddSaved(int folderNumber, int itemType, std::initializer_list<std::pair<const char16_t*, const char*>> texts);
+    LONG Count(int folderNumber);
+
+    // Lets go of the connection and the registration, as when the program ends.
+    void Disconnect();
+    // Registers and connects again, as when the program starts anew.
+    void Reconnect();
+
+private:
+    platform::ScopedClock m_clock;
+    Object m_application;
+    Object m_nameSpace;
+};
+
+}  // namespace olsim_test
