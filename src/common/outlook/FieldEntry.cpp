@@ -1,0 +1,41 @@
+#include "common/outlook/FieldEntry.h"
+
+#include "common/misc/CxMemory.h"
+
+#include <cstring>
+
+CsvFieldEntry* NewCustomFieldEntry()
+{
+    auto* pEntry = static_cast<CsvFieldEntry*>(CxAlloc(sizeof(CsvFieldEntry)));
+    if (!pEntry)
+        return nullptr;
+    pEntry->nId = CUSTOM_FIELD_ID;
+    CutText(pEntry->szName, sizeof(pEntry->szName), "Custom Field");
+    pEntry->nType = CUSTOM_KIND_TEXT;
+    VariantInit(&pEntry->vValue);
+    pEntry->vValue.bstrVal = SysAllocString(u"Custom Text");
+    if (!pEntry->vValue.bstrVal) {
+        CxFree(pEntry);
+        return nullptr;
+    }
+    pEntry->vValue.vt = VT_BSTR;
+    return pEntry;
+}
+
+void FreeCustomFieldEntry(CsvFieldEntry* pEntry)
+{
+    if (!pEntry)
+        return;
+    VariantClear(&pEntry->vValue);
+    CxFree(pEntry);
+}
+
+CsvFieldEntry* CopyFieldEntry(const CsvFieldEntry* pEntry)
+{
+    if (!pEntry)
+        return nullptr;
+    auto* pCopy = static_cast<CsvFieldEntry*>(CxAlloc(sizeof(CsvFieldEntry)));
+    if (pCopy)
+        std::memcpy(pCopy, pEntry, sizeof(CsvFieldEntry));
+    return pCopy;
+}

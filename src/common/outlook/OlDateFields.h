@@ -1,0 +1,7 @@
+// The calendar adapter's CSV field table: ids 1 to 28, each with the image member its
+// CSV text is made of and, for the four imported fields, the record member it fills.
+#pragma once
+
+#include "common/outlook/OlAdapterShared.h"
+
+OlCsvFieldTable DateCsvFields();
