@@ -1,0 +1,44 @@
+// The objects one conversion shares between the wizard pages: the four Outlook adapters,
+// the chosen records, the records read from the CSV file, the chosen columns and the CSV
+// file. The main window owns them; page 1 creates them afresh each time it is left forward.
+#pragma once
+
+class CxFile;
+class CxList;
+class OlAddrUtil;
+class OlDateUtil;
+class OlNoteUtil;
+class OlTaskUtil;
+
+extern OlAddrUtil* pOlAddr;
+extern OlDateUtil* pOlDate;
+extern OlTaskUtil* pOlTask;
+extern OlNoteUtil* pOlNote;
+// Records chosen on the record page, in order; it never frees them (they belong to an
+// adapter's record manager or to pCsvRecList).
+extern CxList* pSelRecList;
+// Records built from the lines of the CSV file; owns them.
+extern CxList* pCsvRecList;
+// The chosen columns as CsvFieldEntry copies, in column order; owns them.
+extern CxList* pFieldList;
+extern CxFile* pCsvFile;
+
+// Deletes any existing objects and creates a fresh set; the adapter of the kind in AppFlag
+// loads its Outlook items. False, with nothing left, when an object cannot be created.
+bool CreateConvObjects();
+// Deletes whatever exists, adapters first, and sets every object absent.
+void DestroyConvObjects();
+
+// The first record of the Outlook items the adapter of nFlag loaded, then the next ones;
+// null at the end, for an absent adapter or an unknown kind. The walk shares the record
+// manager's cursor.
+void* FirstStoredRecord(int nFlag);
+void* NextStoredRecord(int nFlag);
+
+// Hands the record to the adapter of nFlag to add it to Outlook or write it over the item it
+// matches; true only when Outlook was written.
+bool SaveConvRecord(int nFlag, void* pRec);
+
+// The setting holding the CSV file name last used for nFlag (MAX_PATH bytes); null for an
+// unknown kind.
+char* KindCsvFile(int nFlag);

@@ -1,0 +1,80 @@
+#include "main/ConversionRun.h"
+
+#include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxFile.h"
+#include "common/misc/CxList.h"
+#include "main/Apputil.h"
+#include "main/ConvKind.h"
+#include "main/CsvExport.h"
+
+#include <optional>
+
+namespace {
+
+// Outlook to CSV: each record's row, or nothing when the record has no item image.
+class TExportStep {
+public:
+    TExportStep(const TRunSetup& setup, CxList& fields, CxFile& file)
+        : m_exporter(*setup.pKind, fields, setup.chQuote), m_file(file)
+    {
+    }
+
+    bool Start(const TRunSetup& setup)
+    {
+        if (setup.bOverwrite && !m_file.Open(setup.szCsvFile.c_str(), "wb")) {
+            AppDebug.LogMessage(0, __FILE__, __LINE__, "Cannot open %s for writing", setup.szCsvFile.c_str());
+            return false;
+        }
+        return !setup.bAddTitle || m_exporter.WriteTitleRow(m_file);
+    }
+
+    TRowResult Convert(void* pRec, int nPosition) { return m_exporter.WriteRecordRow(m_file, pRec, nPosition); }
+
+private:
+    TCsvExporter m_exporter;
+    CxFile& m_file;
+};
+
+}  // namespace
+
+int RunProgress(int k, int n)
+{
+    return n > 0 ? static_cast<int>(static_cast<long long>(k) * 100 / n) : 100;
+}
+
+TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& fields, CxFile& file,
+                         const std::function<void(int nPercent)>& afterRecord)
+{
+    TRunResult result;
+    const int nRecords = static_cast<int>(selected.GetCount());
+    const bool bExport = setup.nMode == MODE_O2C && setup.pKind != nullptr;
+    const bool bImport = setup.nMode == MODE_C2O && setup.pKind != nullptr && setup.saveRecord;
+
+    std::optional<TExportStep> exportStep;
+    if (bExport) {
+        exportStep.emplace(setup, fields, file);
+        result.bFailed = !exportStep->Start(setup);
+    }
+
+    // The list's cursor is shared with whatever the saving does not touch: walk by number.
+    for (int k = 1; k <= nRecords && !result.bFailed; ++k) {
+        void* pRec = selected.Find(static_cast<std::uint32_t>(k - 1));
+        if (bExport) {
+            const TRowResult row = exportStep->Convert(pRec, k - 1);
+            result.bFailed = row == TRowResult::WriteFailed;
+            if (row == TRowResult::Written)
+                ++result.nConverted;
+        } else if (bImport && pRec != nullptr && setup.saveRecord(pRec)) {
+            ++result.nConverted;
+        }
+        if (!result.bFailed && afterRecord)
+            afterRecord(RunProgress(k, nRecords));
+    }
+
+    if (!file.Close() && bExport)
+        result.bFailed = true;
+    if (result.bFailed)
+        AppDebug.LogMessage(0, __FILE__, __LINE__, "Writing %s failed after %d records", setup.szCsvFile.c_str(),
+                            result.nConverted);
+    return result;
+}

@@ -1,0 +1,76 @@
+// Wizard page 2: which columns the CSV file has and in which order. The left list offers
+// every field of the kind, the right list holds the columns; custom columns hold a sequence
+// number, a fixed text or a copy of a record field. Leaving it forward fills pFieldList and,
+// for an import, reads the CSV file into pCsvRecList.
+#pragma once
+
+#include "common/misc/CxFile.h"
+#include "main/WizardPage.h"
+
+#include <memory>
+#include <vector>
+
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+struct CsvFieldEntry;
+
+class TfmCSVField : public TWizardPage {
+    Q_OBJECT
+
+public:
+    explicit TfmCSVField(QWidget* parent = nullptr);
+
+    bool UpdatePage(bool bSave) override;
+
+    // The entry an item of either list stands for.
+    static CsvFieldEntry* EntryOf(const QTreeWidgetItem* item);
+
+    QTreeWidget* lvAll;
+    QTreeWidget* lvSel;
+    QPushButton* btnSel;
+    QPushButton* btnUnSel;
+    QPushButton* btnAllSel;
+    QPushButton* btnAllClear;
+    QPushButton* btnSelSel;
+    QPushButton* btnSelClear;
+    QPushButton* btnInsert;
+    QPushButton* btnDelete;
+    QPushButton* btnUp;
+    QPushButton* btnDown;
+    QPushButton* btnProp;
+
+public slots:
+    void btnAllSelClick();
+    void btnAllClearClick();
+    void btnSelSelClick();
+    void btnSelClearClick();
+    void btnSelClick();
+    void btnUnSelClick();
+    void btnInsertClick();
+    void btnDeleteClick();
+    void btnUpClick();
+    void btnDownClick();
+    void btnPropClick();
+    void lvSelChange();
+
+private:
+    struct TCustomEntryDeleter {
+        void operator()(CsvFieldEntry* pEntry) const;
+    };
+    using TCustomEntry = std::unique_ptr<CsvFieldEntry, TCustomEntryDeleter>;
+
+    void RebuildAvailable();
+    void RebuildSelected();
+    CsvFieldEntry* OwnedCopyOf(const CsvFieldEntry* pListed);
+    bool StoreColumns();
+    bool ReadCsvFile();
+    void MoveSelected(int nOffset);
+    QTreeWidgetItem* SelectedItem() const;
+
+    // Custom columns this page made; they live until deleted or the page goes.
+    std::vector<TCustomEntry> m_customEntries;
+    CSV m_csv;
+};
+
+extern TfmCSVField* fmCSVField;

@@ -1,0 +1,102 @@
+#include "main/Proc.h"
+
+#include "main/Apputil.h"
+#include "main/ConvKind.h"
+#include "main/ConvObjects.h"
+#include "main/ConversionRun.h"
+#include "main/Main.h"
+#include "main/Pause.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TfmProc* fmProc = nullptr;
+TConvertedCount LastRunResult;
+
+namespace {
+
+constexpr int kStartDelay = 500;
+constexpr int kPauseAfterRecord = 100;
+constexpr int kPauseAtEnd = 200;
+
+const char* const kRunningText = "Converting now, please wait ...";
+
+}  // namespace
+
+TfmProc::TfmProc(QWidget* parent) : TWizardPage(parent)
+{
+    setObjectName("fmProc");
+    lblStatus = new QLabel(kRunningText, this);
+    lblStatus->setObjectName("lblStatus");
+    pbMain = new QProgressBar(this);
+    pbMain->setObjectName("pbMain");
+    pbMain->setRange(0, 100);
+    pbMain->setValue(0);
+    pbMain->setTextVisible(true);
+    tmConvert = new QTimer(this);
+    tmConvert->setObjectName("tmConvert");
+    tmConvert->setInterval(kStartDelay);
+    tmConvert->setSingleShot(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(60, 80, 60, 80);
+    layout->setSpacing(16);
+    layout->addWidget(lblStatus);
+    layout->addWidget(pbMain);
+    layout->addStretch();
+
+    connect(tmConvert, &QTimer::timeout, this, &TfmProc::tmConvertTimer);
+}
+
+bool TfmProc::UpdatePage(bool bSave)
+{
+    // A later run shows the running text and an empty bar again while it waits to start.
+    if (!bSave) {
+        lblStatus->setText(kRunningText);
+        pbMain->setValue(0);
+        tmConvert->start();
+    }
+    return true;
+}
+
+// The run blocks the thread, so the bar is painted at once rather than when events flow.
+void TfmProc::ShowProgress(int nPercent)
+{
+    pbMain->setValue(nPercent);
+    pbMain->repaint();
+}
+
+void TfmProc::tmConvertTimer()
+{
+    tmConvert->stop();
+    ShowProgress(0);
+
+    LastRunResult = {};
+    if (pSelRecList != nullptr && pFieldList != nullptr && pCsvFile != nullptr) {
+        TRunSetup setup;
+        setup.nMode = AppSettings.AppMode;
+        setup.pKind = FindConvKind(AppSettings.AppFlag);
+        setup.chQuote = AppSettings.QuoteMark[0];
+        setup.bAddTitle = AppSettings.AddTitle;
+        setup.bOverwrite = AppSettings.AppendCSV == 0;
+        if (const char* szFile = KindCsvFile(AppSettings.AppFlag))
+            setup.szCsvFile = szFile;
+        const int nFlag = AppSettings.AppFlag;
+        setup.saveRecord = [nFlag](void* pRec) { return SaveConvRecord(nFlag, pRec); };
+        const TRunResult result = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile, [this](int nPercent) {
+            ShowProgress(nPercent);
+            Pause(kPauseAfterRecord);
+        });
+        LastRunResult = {result.nConverted, result.bFailed};
+    }
+
+    if (!LastRunResult.bFailed)
+        ShowProgress(100);
+    lblStatus->setText("Conversion finishing ... ");
+    lblStatus->repaint();
+    Pause(kPauseAtEnd);
+    if (fmMain != nullptr)
+        fmMain->GoToStep(5);
+}

@@ -1,0 +1,258 @@
+#include "main/Source.h"
+
+#include "common/misc/CxFile.h"
+#include "main/Apputil.h"
+#include "main/ConvObjects.h"
+#include "main/FileDialog.h"
+#include "main/MessageBox.h"
+#include "platform/WinCompat.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <string>
+
+TfmSource* fmSource = nullptr;
+
+namespace {
+
+// Of a custom quotation text only this many characters are kept.
+constexpr int kCustomQuoteChars = 6;
+
+const struct {
+    int nFlag;
+    const char* szTitle;
+} kBrowseTitles[] = {
+    {FLAG_ADDR, "Open Contacts CSV file"},
+    {FLAG_DATE, "Open Calendar CSV file"},
+    {FLAG_TASK, "Open Tasks CSV file"},
+    {FLAG_NOTE, "Open Notes CSV file"},
+};
+
+// The dialog's own default title for any other kind.
+QString BrowseTitle(int nFlag)
+{
+    for (const auto& row : kBrowseTitles) {
+        if (row.nFlag == nFlag)
+            return QString::fromUtf8(row.szTitle);
+    }
+    return {};
+}
+
+template <class TControl>
+TControl* Named(TControl* control, const char* szName)
+{
+    control->setObjectName(szName);
+    return control;
+}
+
+// The text cut to whole characters of at most nMax bytes.
+std::string CutTo(const QString& text, std::size_t nMax)
+{
+    const std::string bytes = text.toStdString();
+    return bytes.substr(0, CutTextLength(bytes, nMax));
+}
+
+// A folder opens for reading as a stream that fails at its first read: it is no CSV file.
+bool IsFolder(const char* szFile)
+{
+    const DWORD nAttributes = GetFileAttributesA(szFile);
+    return nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Whether the file could be written, found out without changing it: an existing file is
+// opened for update and left as it is, a missing one is created and removed again.
+bool CanWriteUnchanged(const char* szFile)
+{
+    if (IsFolder(szFile))
+        return false;
+    if (GetFileAttributesA(szFile) != INVALID_FILE_ATTRIBUTES) {
+        CxFile file;
+        return file.Open(szFile, "r+b");
+    }
+    CxFile file;
+    if (!file.Open(szFile, "wb"))
+        return false;
+    file.Close();
+    DeleteFileA(szFile);
+    return true;
+}
+
+}  // namespace
+
+TfmSource::TfmSource(QWidget* parent) : TWizardPage(parent)
+{
+    setObjectName("fmSource");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(40, 24, 40, 24);
+
+    suiGroupBox1 = Named(new QGroupBox(" CSV File ", this), "suiGroupBox1");
+    layout->addWidget(suiGroupBox1);
+    layout->addStretch();
+    auto* grid = new QGridLayout(suiGroupBox1);
+    grid->setContentsMargins(20, 16, 20, 16);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(12);
+
+    Label4 = Named(new QLabel("CSV File Path:", suiGroupBox1), "Label4");
+    edtCSVFile = Named(new QLineEdit(suiGroupBox1), "edtCSVFile");
+    btnCSVBrowse = Named(new QPushButton("...", suiGroupBox1), "btnCSVBrowse");
+    btnCSVBrowse->setFixedWidth(32);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(edtCSVFile, 1);
+    fileRow->addWidget(btnCSVBrowse);
+    grid->addWidget(Label4, 0, 0);
+    grid->addLayout(fileRow, 0, 1);
+
+    Label2 = Named(new QLabel("Quotation Mark:", suiGroupBox1), "Label2");
+    rbtnQuoteNone = Named(new QRadioButton("None", suiGroupBox1), "rbtnQuoteNone");
+    rbtnQuoteDouble = Named(new QRadioButton("Double ( \" )", suiGroupBox1), "rbtnQuoteDouble");
+    rbtnQuoteSingle = Named(new QRadioButton("Single ( ' )", suiGroupBox1), "rbtnQuoteSingle");
+    rbtnQuoteCustom = Named(new QRadioButton("Custom", suiGroupBox1), "rbtnQuoteCustom");
+    edtQuoteCustom = Named(new QLineEdit(suiGroupBox1), "edtQuoteCustom");
+    edtQuoteCustom->setFixedWidth(80);
+    auto* quoteRow = new QHBoxLayout;
+    for (QWidget* control : {static_cast<QWidget*>(rbtnQuoteNone), static_cast<QWidget*>(rbtnQuoteDouble),
+                             static_cast<QWidget*>(rbtnQuoteSingle), static_cast<QWidget*>(rbtnQuoteCustom),
+                             static_cast<QWidget*>(edtQuoteCustom)})
+        quoteRow->addWidget(control);
+    quoteRow->addStretch();
+    grid->addWidget(Label2, 1, 0);
+    grid->addLayout(quoteRow, 1, 1);
+
+    Label3 = Named(new QLabel("If the file is existed:", suiGroupBox1), "Label3");
+    rbtnAppend = Named(new QRadioButton("Append to Existed File", suiGroupBox1), "rbtnAppend");
+    rbtnOverwrite = Named(new QRadioButton("Overwrite the Existed File", suiGroupBox1), "rbtnOverwrite");
+    auto* modeRow = new QHBoxLayout;
+    modeRow->addWidget(rbtnAppend);
+    modeRow->addWidget(rbtnOverwrite);
+    modeRow->addStretch();
+    grid->addWidget(Label3, 2, 0);
+    grid->addLayout(modeRow, 2, 1);
+
+    cbAddTitle = Named(new QCheckBox("Add field title text when exporting Outlook information to CSV file. ", suiGroupBox1),
+                       "cbAddTitle");
+    grid->addWidget(cbAddTitle, 3, 0, 1, 2);
+
+    // Two groups of radio buttons in one box; the quote group may also have none checked.
+    auto* quoteGroup = new QButtonGroup(this);
+    for (QRadioButton* button : {rbtnQuoteNone, rbtnQuoteDouble, rbtnQuoteSingle, rbtnQuoteCustom})
+        quoteGroup->addButton(button);
+    auto* modeGroup = new QButtonGroup(this);
+    modeGroup->addButton(rbtnAppend);
+    modeGroup->addButton(rbtnOverwrite);
+
+    connect(btnCSVBrowse, &QPushButton::clicked, this, &TfmSource::btnCSVBrowseClick);
+}
+
+bool TfmSource::UpdatePage(bool bSave)
+{
+    if (bSave)
+        return StoreSettings();
+    ShowSettings();
+    return true;
+}
+
+void TfmSource::ShowSettings()
+{
+    if (const char* szFile = KindCsvFile(AppSettings.AppFlag))
+        edtCSVFile->setText(QString::fromUtf8(szFile));
+
+    const char chQuote = AppSettings.QuoteMark[0];
+    if (chQuote == '\0') {
+        rbtnQuoteNone->setChecked(true);
+    } else if (chQuote == '"') {
+        rbtnQuoteDouble->setChecked(true);
+    } else if (chQuote == '\'') {
+        rbtnQuoteSingle->setChecked(true);
+    } else {
+        rbtnQuoteCustom->setChecked(true);
+        edtQuoteCustom->setText(QString::fromUtf8(AppSettings.QuoteMark));
+    }
+
+    (AppSettings.AppendCSV != 0 ? rbtnAppend : rbtnOverwrite)->setChecked(true);
+    cbAddTitle->setChecked(AppSettings.AddTitle);
+}
+
+// The options stored before a later step fails keep their new values.
+bool TfmSource::StoreSettings()
+{
+    if (!CheckFileName())
+        return false;
+    StoreQuoteMark();
+    AppSettings.AppendCSV = rbtnAppend->isChecked() ? 1 : 0;
+
+    if (!CreateConvObjects())
+        return false;
+
+    char* szFile = KindCsvFile(AppSettings.AppFlag);
+    if (szFile == nullptr)
+        return false;
+    CutText(szFile, MAX_PATH, CutTo(edtCSVFile->text(), MAX_PATH - 1));
+
+    if (!OpenCsvFile(szFile)) {
+        ShowError(QString("Error opening CSV file: %1").arg(QString::fromUtf8(szFile)));
+        return false;
+    }
+    AppSettings.AddTitle = cbAddTitle->isChecked();
+    return true;
+}
+
+bool TfmSource::CheckFileName()
+{
+    const std::string file = edtCSVFile->text().toStdString();
+    if (AppSettings.AppMode == MODE_C2O) {
+        if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        ShowError("Invalid CSV file name. Please specify an existing CSV file.");
+    } else {
+        if (!file.empty())
+            return true;
+        ShowError("Invalid CSV file name. Please try another one.");
+    }
+    edtCSVFile->setFocus();
+    return false;
+}
+
+void TfmSource::StoreQuoteMark()
+{
+    std::string quote;
+    if (rbtnQuoteDouble->isChecked())
+        quote = "\"";
+    else if (rbtnQuoteSingle->isChecked())
+        quote = "'";
+    else if (!rbtnQuoteNone->isChecked())
+        quote = CutTo(edtQuoteCustom->text().left(kCustomQuoteChars), QUOTE_MARK_SIZE - 1);
+    CutText(AppSettings.QuoteMark, QUOTE_MARK_SIZE, quote);
+}
+
+// An export that overwrites empties the file only when the run starts: here it is merely
+// checked, so that Cancel on a later page leaves the file as it was.
+bool TfmSource::OpenCsvFile(const char* szFile)
+{
+    if (AppSettings.AppMode != MODE_O2C)
+        return !IsFolder(szFile) && pCsvFile->Open(szFile, "rb");
+    if (AppSettings.AppendCSV != 0)
+        return pCsvFile->Open(szFile, "a+b");
+    return CanWriteUnchanged(szFile);
+}
+
+void TfmSource::ShowError(const QString& text) { ShowMessageBox(this, text, "Brindle Error", TMessageIcon::Error); }
+
+void TfmSource::btnCSVBrowseClick()
+{
+    TOpenFileDialogSetup setup;
+    setup.owner = this;
+    setup.title = BrowseTitle(AppSettings.AppFlag);
+    setup.initialFile = QString::fromStdString(CutTo(edtCSVFile->text(), MAX_PATH - 1));
+    setup.filters = QStringList{"CSV File(*.csv)", "All Files(*.*)"};
+    if (const auto chosen = ShowOpenFileDialog(setup))
+        edtCSVFile->setText(QString::fromStdString(CutTo(*chosen, MAX_PATH - 1)));
+}

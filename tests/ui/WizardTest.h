@@ -1,0 +1,74 @@
+// What the tests of the conversion pages share: the simulated Outlook registered for the
+// test's own profile, the olsim tool's commands on it, records put into Outlook through the
+// program's adapters, pauses recorded instead of waited for, and the conversion objects
+// deleted after each test.
+#pragma once
+
+#include "UiTest.h"
+
+#include "common/misc/CxList.h"
+#include "main/ConvObjects.h"
+#include "main/FileDialog.h"
+#include "main/Pause.h"
+#include "olsim/OutlookSimulator.h"
+#include "olsim/ToolCommands.h"
+
+#include <QTreeWidget>
+#include <QTreeWidgetItem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+class WizardTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        olsim::RegisterOutlookSimulator();
+    }
+
+    void TearDown() override
+    {
+        DestroyConvObjects();
+        olsim::UnregisterOutlookSimulator();
+        UiTest::TearDown();
+    }
+
+    // Runs an olsim tool command on the test's profile and returns what it printed.
+    static std::string Tool(const std::vector<std::string>& args)
+    {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(olsim::RunTool(args, out, err), 0) << err.str();
+        return out.str();
+    }
+
+    static std::string TempFile(const std::string& name)
+    {
+        return (testing_support::CurrentTestDataHome() / name).string();
+    }
+
+    static void WriteFile(const std::string& path, const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+    static QStringList Captions(const QTreeWidget* list, int nColumn = 0)
+    {
+        QStringList captions;
+        for (int nItem = 0; nItem < list->topLevelItemCount(); ++nItem)
+            captions << list->topLevelItem(nItem)->text(nColumn);
+        return captions;
+    }
+
+    static std::vector<void*> ListItems(CxList& list)
+    {
+        std::vector<void*> items;
+        for (void* pItem = list.GetFirst(); pItem != nullptr; pItem = list.GetNext())
+            items.push_back(pItem);
+        return items;
+    }
+
+    ui::PauseRecorder pauses;
+    ui::FileDialogRecorder fileDialogs;
+};
