@@ -1,12 +1,29 @@
+#include "common/misc/CxDebugUtil.h"
 #include "main/Application.h"
 #include "main/Main.h"
+#include "olsim/OutlookSimulator.h"
+#include "olsim/SimulatorLog.h"
 
 #include <exception>
 #include <memory>
+#include <string>
+
+namespace {
+
+// Outlook does not run here: the simulated one stands in for it, and what goes wrong
+// inside it lands in the program's own debug log at the error level.
+void InstallOutlook()
+{
+    olsim::SetLogSink([](const std::string& line) { AppDebug.LogMessage(0, __FILE__, __LINE__, "%s", line.c_str()); });
+    olsim::RegisterOutlookSimulator();
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     TApplication application(argc, argv);
+    InstallOutlook();
     std::unique_ptr<TfmMain> mainWindow;
     try {
         mainWindow = std::make_unique<TfmMain>();

@@ -7,6 +7,7 @@
 #include "main/ConvKind.h"
 #include "main/CsvExport.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace {

@@ -4,6 +4,7 @@
 // written, so a failing device is noticed at the row that did not reach it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 

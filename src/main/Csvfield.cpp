@@ -300,12 +300,14 @@ void TfmCSVField::MoveSelected(int nOffset)
 // The dialog edits the entry in place; the list keeps the caption it had.
 void TfmCSVField::btnPropClick()
 {
-    CsvFieldEntry* pEntry = EntryOf(SelectedItem());
+    QTreeWidgetItem* item = SelectedItem();
+    CsvFieldEntry* pEntry = EntryOf(item);
     if (pEntry == nullptr)
         return;
     TfmFieldProp dialog(this);
     dialog.SetEntry(pEntry);
-    ExecModal(dialog);
+    if (ExecModal(dialog) == QDialog::Accepted)
+        item->setText(0, QString::fromUtf8(pEntry->szName));  // a custom column may have been renamed
 }
 
 void TfmCSVField::lvSelChange()

@@ -109,10 +109,12 @@ TEST_F(FieldPage, EnteringOffersEveryFieldOfTheKindChecked)
         EXPECT_EQ(page.lvSel->topLevelItemCount(), 0);
         for (int nItem = 0; nItem < c.nCount; ++nItem)
             EXPECT_EQ(page.lvAll->topLevelItem(nItem)->checkState(0), Qt::Checked);
-        if (c.szFirst)
+        if (c.szFirst) {
             EXPECT_EQ(page.lvAll->topLevelItem(0)->text(0), c.szFirst);
-        if (c.nCount > 0)
+        }
+        if (c.nCount > 0) {
             EXPECT_TRUE(page.lvAll->topLevelItem(0)->isSelected());
+        }
         for (QPushButton* button : {page.btnDelete, page.btnUp, page.btnDown, page.btnProp})
             EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
     }

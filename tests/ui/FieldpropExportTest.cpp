@@ -98,6 +98,7 @@ TEST_F(CustomColumnExport, PropertiesChangeAColumnAlreadyInserted)
     ui::ModalRecorder dialogs([](QDialog& dialog) {
         auto& properties = dynamic_cast<TfmFieldProp&>(dialog);
         EXPECT_EQ(properties.edtString->text(), "Custom Text");
+        properties.edtName->setText("Row Number");
         properties.rbtnNumber->click();
         properties.edtNumber->setText("7");
         properties.btnOK->click();
@@ -107,6 +108,7 @@ TEST_F(CustomColumnExport, PropertiesChangeAColumnAlreadyInserted)
     fmCSVField->lvSel->setCurrentItem(custom);
     fmCSVField->btnProp->click();
     ASSERT_EQ(dialogs.Dialogs().size(), 1u);
+    EXPECT_EQ(custom->text(0), "Row Number") << "the page shows the column's new name";
     Next();
     Convert();
 

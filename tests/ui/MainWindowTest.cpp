@@ -5,6 +5,8 @@
 #include "main/ClickLabel.h"
 #include "main/Main.h"
 #include "main/Mode.h"
+#include "main/Apputil.h"
+#include "support/TempDir.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -107,6 +109,9 @@ TEST_F(MainWindow, WithoutDataFolderTheIniStaysBesideTheProgram)
 TEST_F(MainWindow, CloseEndsTheProgramWithoutAsking)
 {
     TfmMain window;
+    // Page 1 is left on the way, and it wants a usable file name.
+    const std::string csvFile = (testing_support::CurrentTestDataHome() / "close.csv").string();
+    CutText(AppSettings.CsvAddrFile, sizeof AppSettings.CsvAddrFile, csvFile);
     window.show();
     for (int step = 0; step < 3; ++step) {
         window.btnClose->click();

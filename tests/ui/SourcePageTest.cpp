@@ -252,8 +252,9 @@ TEST_F(SourcePage, OpenModeFollowsTheDirection)
         std::string record;
         const bool bReadable = pCsvFile->Seek(0, SEEK_SET) == 0 && pCsvFile->ReadRecord(record, '"');
         EXPECT_EQ(bReadable, c.bOpen && (c.nMode == MODE_C2O || c.bAppend)) << c.nMode << c.bAppend;
-        if (bReadable)
+        if (bReadable) {
             EXPECT_EQ(record, "\"a\",\"b\"\r\n");
+        }
         EXPECT_EQ(AppSettings.AppendCSV, c.bAppend ? 1 : 0);
         DestroyConvObjects();
         EXPECT_EQ(ReadFile(file), "\"a\",\"b\"\r\n") << "leaving the page never changes the file";
