@@ -1,7 +1,6 @@
 #include "common/outlook/OlAddrUtil.h"
 
 #include "common/misc/CxDebugUtil.h"
-#include "common/misc/CxMemory.h"
 #include "common/misc/DispCmd.h"
 #include "common/outlook/OlAddrProps.h"
 #include "common/outlook/OlItemSupport.h"
@@ -207,17 +206,10 @@ bool OlAddrUtil::AddItem(CommAddrRec* pRec)
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to call the \"Add\" method. hr=0x%x", HexCode(hr));
         return false;
     }
-    std::unique_ptr<OlAddrItem, CxFreeDeleter> pImage(
-        static_cast<OlAddrItem*>(CopyImageBlock(nullptr, sizeof(OlAddrItem))));
-    if (!pImage)
+    if (!FillNewItem<OlAddrItem>(
+            *item, pRec, [this](CommAddrRec* pNew, OlAddrItem* pImage) { RecordToItem(pNew, pImage); },
+            [this](CDispCmd& rItem, OlAddrItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
-    RecordToItem(pRec, pImage.get());
-    if (!WriteItem(item->GetDispatch(), pImage.get()))
-        return false;
-    // Later updates find the contact by this id, whatever its position by then.
-    ReadEntryID(*item, pImage->EntryID, sizeof pImage->EntryID);
-    pRec->pNative = pImage.release();
-    pRec->nNativeSize = sizeof(OlAddrItem);
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include "common/misc/CxDateTime.h"
 #include "common/misc/CxDebugUtil.h"
-#include "common/misc/CxMemory.h"
 #include "common/misc/DispCmd.h"
 #include "common/outlook/OlAdapterShared.h"
 #include "common/outlook/OlDateFields.h"
@@ -269,17 +268,10 @@ bool OlDateUtil::AddItem(CommDateRec* pRec)
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to call \"Add\" method. hr=0x%x", HexCode(hr));
         return false;
     }
-    std::unique_ptr<OlDateItem, CxFreeDeleter> pImage(
-        static_cast<OlDateItem*>(CopyImageBlock(nullptr, sizeof(OlDateItem))));
-    if (!pImage)
+    if (!FillNewItem<OlDateItem>(
+            *item, pRec, [this](CommDateRec* pNew, OlDateItem* pImage) { RecordToItem(pNew, pImage); },
+            [this](CDispCmd& rItem, OlDateItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
-    RecordToItem(pRec, pImage.get());
-    if (!WriteItem(item->GetDispatch(), pImage.get()))
-        return false;
-    // Later updates find the appointment by this id, whatever its position by then.
-    ReadEntryID(*item, pImage->EntryID, sizeof pImage->EntryID);
-    pRec->pNative = pImage.release();
-    pRec->nNativeSize = sizeof(OlDateItem);
     pRec->nSource = kSourceOutlook;
     return true;
 }

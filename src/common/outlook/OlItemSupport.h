@@ -115,6 +115,26 @@ void FreeAttachedImage(TRec& rec)
     rec.nNativeSize = 0;
 }
 
+// What AddItem does once Outlook handed over a new item, the same for every kind: the record
+// goes into a fresh image (recordToItem) and from there into the item (writeItem, which saves
+// it); the EntryID is read back so later updates find the item wherever it has moved; the image
+// is attached to the record only when all of it went well.
+template <class TImage, class TRec, class TRecordToItem, class TWriteItem>
+bool FillNewItem(CDispCmd& item, TRec* pRec, TRecordToItem recordToItem, TWriteItem writeItem)
+{
+    std::unique_ptr<TImage, void (*)(void*)> pImage(static_cast<TImage*>(CopyImageBlock(nullptr, sizeof(TImage))),
+                                                   &FreeImageBlock);
+    if (!pImage)
+        return false;
+    recordToItem(pRec, pImage.get());
+    if (!writeItem(item, pImage.get()))
+        return false;
+    ReadEntryID(item, pImage->EntryID, sizeof pImage->EntryID);
+    pRec->pNative = pImage.release();
+    pRec->nNativeSize = static_cast<decltype(pRec->nNativeSize)>(sizeof(TImage));
+    return true;
+}
+
 // Walks the collection into the manager with one image and one record reused for the walk: each item zeroes both, readOne(item, image, record) fills them (false skips the item), and the record is stored with a copy of the image (AddRecord copies record and image).
 template <class TImage, class TRec, class TMgr, class TReadOne>
 void LoadItemsInto(CDispCmd& items, TMgr& mgr, TReadOne readOne)

@@ -1,7 +1,6 @@
 #include "common/outlook/OlNoteUtil.h"
 
 #include "common/misc/CxDebugUtil.h"
-#include "common/misc/CxMemory.h"
 #include "common/misc/DispCmd.h"
 #include "common/outlook/OlAdapterShared.h"
 #include "common/outlook/OlItemSupport.h"
@@ -189,17 +188,10 @@ bool OlNoteUtil::AddItem(CommNoteRec* pRec)
                             "Failed to call the \"Add\" method to add notes item. hr=0x%x", HexCode(hr));
         return false;
     }
-    std::unique_ptr<OlNoteItem, CxFreeDeleter> pImage(
-        static_cast<OlNoteItem*>(CopyImageBlock(nullptr, sizeof(OlNoteItem))));
-    if (!pImage)
+    if (!FillNewItem<OlNoteItem>(
+            *item, pRec, [this](CommNoteRec* pNew, OlNoteItem* pImage) { RecordToItem(pNew, pImage); },
+            [this](CDispCmd& rItem, OlNoteItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
-    RecordToItem(pRec, pImage.get());
-    if (!WriteItem(item->GetDispatch(), pImage.get()))
-        return false;
-    // Later updates find the note by this id, whatever its position by then.
-    ReadEntryID(*item, pImage->EntryID, sizeof pImage->EntryID);
-    pRec->pNative = pImage.release();
-    pRec->nNativeSize = sizeof(OlNoteItem);
     pRec->nSource = kSourceOutlook;
     return true;
 }

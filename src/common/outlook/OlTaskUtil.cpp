@@ -1,7 +1,6 @@
 #include "common/outlook/OlTaskUtil.h"
 
 #include "common/misc/CxDebugUtil.h"
-#include "common/misc/CxMemory.h"
 #include "common/misc/DispCmd.h"
 #include "common/outlook/OlAdapterShared.h"
 #include "common/outlook/OlItemSupport.h"
@@ -208,17 +207,10 @@ bool OlTaskUtil::AddItem(CommTaskRec* pRec)
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to call the \"Add\" method. hr=0x%x", HexCode(hr));
         return false;
     }
-    std::unique_ptr<OlTaskItem, CxFreeDeleter> pImage(
-        static_cast<OlTaskItem*>(CopyImageBlock(nullptr, sizeof(OlTaskItem))));
-    if (!pImage)
+    if (!FillNewItem<OlTaskItem>(
+            *item, pRec, [this](CommTaskRec* pNew, OlTaskItem* pImage) { RecordToItem(pNew, pImage); },
+            [this](CDispCmd& rItem, OlTaskItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
-    RecordToItem(pRec, pImage.get());
-    if (!WriteItem(item->GetDispatch(), pImage.get()))
-        return false;
-    // Later updates find the task by this id, whatever its position by then.
-    ReadEntryID(*item, pImage->EntryID, sizeof pImage->EntryID);
-    pRec->pNative = pImage.release();
-    pRec->nNativeSize = sizeof(OlTaskItem);
     pRec->nSource = kSourceOutlook;
     return true;
 }
