@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <regex>
 #include <set>
 #include <vector>
@@ -16,6 +17,9 @@ struct FolderCase {
     const char* folderName;
     const char16_t* textProperty;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.folderName; }
 
 constexpr FolderCase kFolders[] = {
     {kContactsFolder, kContactItem, "Contacts", u"LastName"},

@@ -31,6 +31,9 @@ const std::filesystem::path& CurrentTestDataHome() { return g_dataHome->path(); 
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Qt wants a private runtime folder; one that lives as long as this test program will do.
+    const testing_support::TempDir runtimeDir;
+    setenv("XDG_RUNTIME_DIR", runtimeDir.path().c_str(), 0);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::IsolatedDataHome);

@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <cstring>
 #include <functional>
+#include <ostream>
 #include <memory>
 
 namespace {
@@ -36,6 +37,9 @@ struct PageCase {
     const char* szMessage;
     std::function<TRecordPage*()> create;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const PageCase& c, std::ostream* os) { *os << c.szToolKind; }
 
 const PageCase kPages[] = {
     {FLAG_ADDR, "contacts", "lvAddrData", "btnAddrDetail", "pmAddrDetail",
