@@ -1,8 +1,8 @@
 #include "platform/win/Profile.h"
 #include "platform/win/TextCut.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <memory>
@@ -48,15 +48,17 @@ struct ProfileLine {
     std::string_view name;   // section name or key, trimmed; views into text
     std::string_view value;  // entry value, trimmed
 
-    explicit ProfileLine(std::string line) : text(std::move(line)) { Classify(); }
+    // Only the file's first line may start with a byte-order mark; anywhere else those bytes
+    // belong to a name.
+    explicit ProfileLine(std::string line, bool fileStart = false) : text(std::move(line)) { Classify(fileStart); }
     ProfileLine(const ProfileLine&) = delete;
     ProfileLine& operator=(const ProfileLine&) = delete;
 
 private:
-    void Classify()
+    void Classify(bool fileStart)
     {
         std::string_view body = Trim(text);
-        if (body.starts_with(kByteOrderMark))
+        if (fileStart && body.starts_with(kByteOrderMark))
             body = Trim(body.substr(kByteOrderMark.size()));
         if (body.empty() || body.front() == ';' || body.front() == '#')
             return;
@@ -96,7 +98,7 @@ public:
             first = false;
             if (line.ends_with('\r'))
                 line.pop_back();
-            m_lines.push_back(std::make_unique<ProfileLine>(std::move(line)));
+            m_lines.push_back(std::make_unique<ProfileLine>(std::move(line), m_lines.empty()));
         }
         return !in.bad();
     }
@@ -121,7 +123,8 @@ public:
 
     std::optional<size_t> FindKey(size_t header, std::string_view key) const
     {
-        for (size_t i = header + 1; i < SectionEnd(header); ++i)
+        const size_t end = SectionEnd(header);
+        for (size_t i = header + 1; i < end; ++i)
             if (m_lines[i]->kind == ProfileLine::Kind::Entry && SameName(m_lines[i]->name, key))
                 return i;
         return std::nullopt;
@@ -217,15 +220,19 @@ DWORD CopyNameList(const std::vector<std::string_view>& names, LPSTR buffer, DWO
             buffer[0] = '\0';
         return 0;
     }
+    // The last byte is kept for the list's final terminator.
+    const DWORD room = nSize - 1;
     DWORD used = 0;
     for (const std::string_view name : names) {
-        if (used + name.size() + 2 > nSize) {
-            const DWORD room = nSize - 2 - used;
-            const size_t copied = CutText(buffer + used, room + 1, name);
-            used += static_cast<DWORD>(copied) + 1;
-            break;
+        if (used + name.size() + 1 > room) {
+            // A name that fits only in part is cut to whole characters; one with no room left is dropped.
+            if (used < room)
+                used += static_cast<DWORD>(CutText(buffer + used, room - used, name)) + 1;
+            // A cut list fills the buffer and reports its size less two, as Windows does.
+            std::fill(buffer + std::min(used, room), buffer + nSize, '\0');
+            return nSize - 2;
         }
-        std::memcpy(buffer + used, name.data(), name.size());
+        std::copy(name.begin(), name.end(), buffer + used);  // an empty name may have no data at all
         used += static_cast<DWORD>(name.size());
         buffer[used++] = '\0';
     }
@@ -300,6 +307,10 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
         file.Append("[" + std::string(section) + "]");
         file.Append(entryText);
     } else if (const std::optional<size_t> entry = file.FindKey(*header, key)) {
+        // An entry the file holds as it would be written needs no rewrite of a possibly
+        // large file.
+        if (lpString != nullptr && file.Line(*entry).text == entryText)
+            return TRUE;
         if (lpString == nullptr)
             file.Erase(*entry, *entry + 1);
         else

@@ -113,6 +113,36 @@ TEST(ProfileRead, ListsSectionAndKeyNames)
     EXPECT_EQ(std::string(buffer, length + 1), std::string("AppMode\0CsvAddrFile\0\0", 21));
 }
 
+TEST(ProfileRead, NameListCutToTheBufferStaysInsideItAndEndsInTwoZeros)
+{
+    TempDir dir;
+    const std::string path = dir.file("tight.ini");
+    WriteFile(path, "[ab]\n[c]\n[]\n");
+
+    char buffer[8];
+    std::memset(buffer, '#', sizeof buffer);
+    const DWORD length = GetPrivateProfileStringA(nullptr, nullptr, "", buffer, 4, path.c_str());
+    EXPECT_EQ(length, 2u);
+    EXPECT_EQ(std::string(buffer, 4), std::string("ab\0\0", 4));
+    EXPECT_EQ(std::string(buffer + 4, 4), "####");
+
+    char roomy[16];
+    const DWORD whole = GetPrivateProfileStringA(nullptr, nullptr, "", roomy, sizeof roomy, path.c_str());
+    EXPECT_EQ(std::string(roomy, whole + 1), std::string("ab\0c\0\0\0", 7));
+}
+
+TEST(ProfileWrite, KeyBeginningWithAByteOrderMarkReadsBack)
+{
+    TempDir dir;
+    const std::string path = dir.file("mark.ini");
+    WriteFile(path, "[General]\nOther=1\n");
+
+    const std::string key = "\xEF\xBB\xBFKey";
+    ASSERT_TRUE(WritePrivateProfileStringA("General", key.c_str(), "value", path.c_str()));
+    EXPECT_EQ(Read(path, "General", key.c_str()), "value");
+    EXPECT_EQ(Read(path, "General", "Other"), "1");
+}
+
 TEST(ProfileWrite, CreatesTheFileWhenItsFolderExists)
 {
     TempDir dir;
