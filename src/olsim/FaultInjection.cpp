@@ -14,6 +14,7 @@ struct Fault {
     std::string member;
     HRESULT hr;
     FaultRepeat repeat;
+    unsigned passFirst = 0;
 };
 
 std::vector<Fault>& Faults()
@@ -80,9 +81,10 @@ std::optional<std::string> ParseOne(std::string_view entry, Fault& fault)
 
 }  // namespace
 
-void InjectFault(std::string_view objectKind, std::string_view member, HRESULT hr, FaultRepeat repeat)
+void InjectFault(std::string_view objectKind, std::string_view member, HRESULT hr, FaultRepeat repeat,
+                 unsigned passFirst)
 {
-    Faults().push_back({std::string(objectKind), std::string(member), hr, repeat});
+    Faults().push_back({std::string(objectKind), std::string(member), hr, repeat, passFirst});
 }
 
 void ClearFaults() { Faults().clear(); }
@@ -113,6 +115,10 @@ std::optional<HRESULT> TakeFault(std::string_view objectKind, std::string_view m
     for (auto it = faults.begin(); it != faults.end(); ++it) {
         if (!SameAsciiName(it->objectKind, objectKind) || !SameAsciiName(it->member, member))
             continue;
+        if (it->passFirst > 0) {
+            --it->passFirst;
+            return std::nullopt;
+        }
         const HRESULT hr = it->hr;
         if (it->repeat == FaultRepeat::Once)
             faults.erase(it);

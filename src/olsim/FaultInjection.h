@@ -8,7 +8,8 @@
 // object model's names ("GetFirst", "Save", "FullName", ...), and the member
 // "CreateInstance" of "Application" makes CoCreateInstance itself fail. A fault fires
 // on every call (always) or on the next call only (once), for gets, puts and method
-// calls alike.
+// calls alike. A fault given through InjectFault may first let a number of calls through,
+// so that a test can make, say, the third adapter's GetDefaultFolder fail and not the first.
 //
 // Whole-program tests set the environment variable OLSIM_FAULTS, read when the
 // simulator is registered:
@@ -32,15 +33,15 @@ enum class FaultRepeat { Once, Always };
 inline constexpr const char* kFaultsVariable = "OLSIM_FAULTS";
 
 void InjectFault(std::string_view objectKind, std::string_view member, HRESULT hr,
-                 FaultRepeat repeat = FaultRepeat::Always);
+                 FaultRepeat repeat = FaultRepeat::Always, unsigned passFirst = 0);
 void ClearFaults();
 
 // Replaces every fault with those of a list in the syntax above. On a bad
 // list no fault is left and the reason is returned.
 std::optional<std::string> LoadFaults(std::string_view faultList);
 
-// The failure a call of the member is to return, if one is injected; a fault that fires
-// once is used up.
+// The failure a call of the member is to return, if one is injected; a call the fault still
+// lets through counts down its passes, and a fault that fires once is used up.
 std::optional<HRESULT> TakeFault(std::string_view objectKind, std::string_view member);
 
 }  // namespace olsim

@@ -207,7 +207,7 @@ bool OlAddrUtil::AddItem(CommAddrRec* pRec)
         return false;
     }
     if (!FillNewItem<OlAddrItem>(
-            *item, pRec, [this](CommAddrRec* pNew, OlAddrItem* pImage) { RecordToItem(pNew, pImage); },
+            *item, pRec, [](CommAddrRec* pNew, OlAddrItem* pImage) { RecordToItem(pNew, pImage); },
             [this](CDispCmd& rItem, OlAddrItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
     return true;

@@ -269,7 +269,7 @@ bool OlDateUtil::AddItem(CommDateRec* pRec)
         return false;
     }
     if (!FillNewItem<OlDateItem>(
-            *item, pRec, [this](CommDateRec* pNew, OlDateItem* pImage) { RecordToItem(pNew, pImage); },
+            *item, pRec, [](CommDateRec* pNew, OlDateItem* pImage) { RecordToItem(pNew, pImage); },
             [this](CDispCmd& rItem, OlDateItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
     pRec->nSource = kSourceOutlook;
@@ -289,12 +289,11 @@ bool OlDateUtil::UpdateItem(CommDateRec* pRec, int nIndex)
     }
     const OlDateItem* pStored = NativeImage<OlDateItem>(*pRec);
     OlObject item = FindItemForUpdate(*items, nIndex, pStored ? pStored->EntryID : "", kKind, &hr);
-    if (!item) {
-        if (FAILED(hr))
-            AppDebug.LogMessage(kLogError, __FILE__, __LINE__,
-                                "Failed to get the Calendar event item by index: %d. hr=0x%x", nIndex, HexCode(hr));
+    if (FAILED(hr))
+        AppDebug.LogMessage(kLogError, __FILE__, __LINE__,
+                            "Failed to get the Calendar event item by index: %d. hr=0x%x", nIndex, HexCode(hr));
+    if (!item)
         return false;
-    }
     const auto pImage = std::make_unique<OlDateItem>();
     RecordToItem(pRec, pImage.get());
     return WriteItem(item->GetDispatch(), pImage.get());

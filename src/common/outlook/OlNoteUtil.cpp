@@ -189,7 +189,7 @@ bool OlNoteUtil::AddItem(CommNoteRec* pRec)
         return false;
     }
     if (!FillNewItem<OlNoteItem>(
-            *item, pRec, [this](CommNoteRec* pNew, OlNoteItem* pImage) { RecordToItem(pNew, pImage); },
+            *item, pRec, [](CommNoteRec* pNew, OlNoteItem* pImage) { RecordToItem(pNew, pImage); },
             [this](CDispCmd& rItem, OlNoteItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
     pRec->nSource = kSourceOutlook;
@@ -206,12 +206,11 @@ bool OlNoteUtil::UpdateItem(CommNoteRec* pRec, int nIndex)
     const OlNoteItem* pStored = NativeImage<OlNoteItem>(*pRec);
     HRESULT hr = S_OK;
     OlObject item = FindItemForUpdate(*items, nIndex, pStored ? pStored->EntryID : "", kKind, &hr);
-    if (!item) {
-        if (FAILED(hr))
-            AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to get the notes item by index: %d. hr=0x%x",
-                                nIndex, HexCode(hr));
+    if (FAILED(hr))
+        AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to get the notes item by index: %d. hr=0x%x", nIndex,
+                            HexCode(hr));
+    if (!item)
         return false;
-    }
     const auto pImage = pStored ? std::make_unique<OlNoteItem>(*pStored) : std::make_unique<OlNoteItem>();
     RecordToItem(pRec, pImage.get());
     if (!WriteItem(item->GetDispatch(), pImage.get()))

@@ -208,7 +208,7 @@ bool OlTaskUtil::AddItem(CommTaskRec* pRec)
         return false;
     }
     if (!FillNewItem<OlTaskItem>(
-            *item, pRec, [this](CommTaskRec* pNew, OlTaskItem* pImage) { RecordToItem(pNew, pImage); },
+            *item, pRec, [](CommTaskRec* pNew, OlTaskItem* pImage) { RecordToItem(pNew, pImage); },
             [this](CDispCmd& rItem, OlTaskItem* pImage) { return WriteItem(rItem.GetDispatch(), pImage); }))
         return false;
     pRec->nSource = kSourceOutlook;
@@ -225,12 +225,11 @@ bool OlTaskUtil::UpdateItem(CommTaskRec* pRec, int nIndex)
     const OlTaskItem* pStored = NativeImage<OlTaskItem>(*pRec);
     HRESULT hr = S_OK;
     OlObject item = FindItemForUpdate(*items, nIndex, pStored ? pStored->EntryID : "", kKind, &hr);
-    if (!item) {
-        if (FAILED(hr))
-            AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to get the item by index: %d. hr=0x%x", nIndex,
-                                HexCode(hr));
+    if (FAILED(hr))
+        AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to get the item by index: %d. hr=0x%x", nIndex,
+                            HexCode(hr));
+    if (!item)
         return false;
-    }
     const auto pImage = pStored ? std::make_unique<OlTaskItem>(*pStored) : std::make_unique<OlTaskItem>();
     RecordToItem(pRec, pImage.get());
     if (!WriteItem(item->GetDispatch(), pImage.get()))
