@@ -12,11 +12,12 @@
 
 namespace {
 
-// Outlook to CSV: each record's row, or nothing when the record has no item image.
+// Outlook to CSV: each record's row, or nothing when the record has no item image. Rows
+// go to the file in blocks; only rows of blocks that reached the file count as converted.
 class TExportStep {
 public:
     TExportStep(const TRunSetup& setup, CxList& fields, CxFile& file)
-        : m_exporter(*setup.pKind, fields, setup.chQuote), m_file(file)
+        : m_exporter(*setup.pKind, fields, setup.chQuote), m_rows(m_exporter, file), m_file(file)
     {
     }
 
@@ -29,10 +30,13 @@ public:
         return !setup.bAddTitle || m_exporter.WriteTitleRow(m_file);
     }
 
-    TRowResult Convert(void* pRec, int nPosition) { return m_exporter.WriteRecordRow(m_file, pRec, nPosition); }
+    TRowResult Convert(void* pRec, int nPosition) { return m_rows.Write(pRec, nPosition); }
+    bool Finish() { return m_rows.Finish(); }
+    int Confirmed() const { return m_rows.Confirmed(); }
 
 private:
     TCsvExporter m_exporter;
+    TCsvRowWriter m_rows;
     CxFile& m_file;
 };
 
@@ -61,15 +65,17 @@ TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& field
     for (int k = 1; k <= nRecords && !result.bFailed; ++k) {
         void* pRec = selected.Find(static_cast<std::uint32_t>(k - 1));
         if (bExport) {
-            const TRowResult row = exportStep->Convert(pRec, k - 1);
-            result.bFailed = row == TRowResult::WriteFailed;
-            if (row == TRowResult::Written)
-                ++result.nConverted;
+            result.bFailed = exportStep->Convert(pRec, k - 1) == TRowResult::WriteFailed;
         } else if (bImport && pRec != nullptr && setup.saveRecord(pRec)) {
             ++result.nConverted;
         }
         if (!result.bFailed && afterRecord)
             afterRecord(RunProgress(k, nRecords));
+    }
+    if (bExport) {
+        result.bFailed = !exportStep->Finish() || result.bFailed;
+        // Rows written into a file deleted or replaced meanwhile reached no file of the user's.
+        result.nConverted = file.IsAtWrittenPath() ? exportStep->Confirmed() : 0;
     }
 
     if (!file.Close() && bExport)

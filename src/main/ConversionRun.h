@@ -33,7 +33,7 @@ struct TRunResult {
 int RunProgress(int k, int n);
 
 // Converts every record of selected in list order, calling afterRecord with the percentage
-// done after each one, and closes file at the end. Writing stops at the first row the file
-// did not take.
+// done after each one, and closes file at the end. Rows go to the file in blocks (see
+// TCsvRowWriter); writing stops at the first block the file did not take.
 TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& fields, CxFile& file,
                          const std::function<void(int nPercent)>& afterRecord);

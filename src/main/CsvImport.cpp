@@ -41,7 +41,11 @@ void ImportCsvRecords(const TConvKind& kind, CxFile& file, CxList& fields, char 
         if (bFirst && text.starts_with(kUtf8ByteOrderMark))
             text.remove_prefix(kUtf8ByteOrderMark.size());
         bFirst = false;
-        if (IsBlank(text) || !splitter.Parse(std::string(text).c_str()))
+        std::string line(text);
+        // No field holds a zero byte; dropping it keeps the rest of the line, which the
+        // splitter would otherwise lose at the first one.
+        std::erase(line, '\0');
+        if (IsBlank(line) || !splitter.Parse(line.c_str()))
             continue;
 
         std::unique_ptr<void, CxFreeDeleter> pRec(CxAlloc(kind.nRecordSize));

@@ -1,10 +1,17 @@
 #include "common/misc/CxFile.h"
 
+#include "platform/WinCompat.h"
+
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <new>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -57,6 +64,89 @@ void CollapseDoubledQuotes(char* pBegin, char* pEnd, char chQuote)
             ++pRead;
     }
     *pWrite = '\0';
+}
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The characters of the Windows-1252 bytes 0x80 to 0x9F; the five bytes the code page leaves
+// free stand for the control characters of the same number, as Windows reads them.
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+bool IsAscii(std::string_view text)
+{
+    for (const char ch : text)
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return false;
+    return true;
+}
+
+bool IsUtf8(std::string_view text)
+{
+    return text.size() <= static_cast<std::size_t>(INT_MAX)
+           && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
+                                  nullptr, 0) > 0;
+}
+
+// Text that is not UTF-8 is taken to be Windows-1252, in which most CSV files that are not
+// UTF-8 are written: every byte is a character of its own, so nothing of it is lost. A
+// byte-order mark in front declares UTF-8 and stays as it is.
+void MakeUtf8(std::string& text)
+{
+    const std::size_t nStart = std::string_view(text).starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+    const std::string_view body = std::string_view(text).substr(nStart);
+    if (IsAscii(body) || IsUtf8(body) || body.size() > static_cast<std::size_t>(INT_MAX) / 3)
+        return;
+    std::u16string wide;
+    wide.reserve(body.size());
+    for (const char ch : body) {
+        const auto byte = static_cast<unsigned char>(ch);
+        wide.push_back(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t{byte});
+    }
+    const int nWide = static_cast<int>(wide.size());
+    const int nBytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(text, 0, nStart);
+    utf8.resize(nStart + static_cast<std::size_t>(nBytes));
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, utf8.data() + nStart, nBytes, nullptr, nullptr);
+    text = std::move(utf8);
+}
+
+// Opens a file for reading only when it is a plain file: a folder has no lines, a pipe
+// would wait for a writer that may never come, and a device may never end. The file is
+// opened without waiting, so even a pipe put in its place meanwhile cannot block.
+FILE* OpenPlainFileForReading(const char* szPath, const char* szMode)
+{
+    const int fd = open(szPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info {};
+    const int nFlags = fcntl(fd, F_GETFL);
+    FILE* fp = nullptr;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && nFlags >= 0 && fcntl(fd, F_SETFL, nFlags & ~O_NONBLOCK) == 0)
+        fp = fdopen(fd, szMode);
+    if (fp == nullptr)
+        close(fd);
+    return fp;
+}
+
+// Whether the open file is still the one the path names. Windows keeps an open file from
+// being deleted or replaced; here another program may do either, and what was written to
+// the file is then lost.
+bool IsPipe(const char* szPath)
+{
+    struct stat info {};
+    return stat(szPath, &info) == 0 && S_ISFIFO(info.st_mode);
+}
+
+bool IsFileAtPath(FILE* fp, const std::string& path)
+{
+    struct stat opened {};
+    struct stat named {};
+    return fstat(fileno(fp), &opened) == 0 && stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev
+           && opened.st_ino == named.st_ino;
 }
 
 }  // namespace
@@ -208,17 +298,29 @@ bool CxFile::Open(const char* szPath, const char* szMode)
 {
     if (m_fp != nullptr || szPath == nullptr || szPath[0] == '\0' || szMode == nullptr || szMode[0] == '\0')
         return false;
-    m_fp = std::fopen(szPath, szMode);
+    const bool bWrites = std::strpbrk(szMode, "wa+") != nullptr;
+    if (bWrites && IsPipe(szPath))
+        return false;
+    m_fp = bWrites ? std::fopen(szPath, szMode) : OpenPlainFileForReading(szPath, szMode);
+    if (m_fp != nullptr && bWrites)
+        m_szWrittenPath = szPath;
     return m_fp != nullptr;
+}
+
+bool CxFile::IsAtWrittenPath() const
+{
+    return m_fp == nullptr || m_szWrittenPath.empty() || IsFileAtPath(m_fp, m_szWrittenPath);
 }
 
 bool CxFile::Close()
 {
     bool bClosed = true;
     if (m_fp != nullptr) {
-        bClosed = std::fclose(m_fp) == 0;
+        const bool bAtPath = IsAtWrittenPath();
+        bClosed = std::fclose(m_fp) == 0 && bAtPath;
         m_fp = nullptr;
     }
+    m_szWrittenPath.clear();
     std::free(m_pLineBuf);
     m_pLineBuf = nullptr;
     m_nLineBufSize = 0;
@@ -257,6 +359,7 @@ bool CxFile::ReadRecord(std::string& szRecord, char chQuote)
                 break;
             bOpen ^= CSV::EndsInsideQuotes(std::string_view(szRecord).substr(nJoined), chQuote);
         }
+        MakeUtf8(szRecord);
     } catch (const std::bad_alloc&) {
         szRecord.clear();
         return false;

@@ -67,9 +67,16 @@ public:
 
     // szMode is a standard open mode; the program uses "wb", "a+b" and "rb". False for an
     // absent or empty path or mode, a file that cannot be opened, or a file already open.
+    // A mode that only reads opens plain files only, never a folder, pipe or device; a mode
+    // that writes refuses a pipe, which would wait for a reader that may never come.
     bool Open(const char* szPath, const char* szMode);
-    // False when buffered data could not be written out; the file is closed either way.
+    // False when buffered data could not be written out, or when a file opened for writing
+    // is no longer the one at its path (deleted or replaced meanwhile, so what was written
+    // is lost); the file is closed either way.
     bool Close();
+    // Whether a file opened for writing is still the one at its path; true for a file
+    // opened only for reading.
+    bool IsAtWrittenPath() const;
 
     // One line, the line feed included, of at most nSize - 1 characters: a longer line
     // comes in pieces. Null at the end of the file, with no file open or no buffer.
@@ -77,7 +84,8 @@ public:
 
     // One whole CSV record of any length into szRecord, its line end included: physical
     // lines are joined while a field quoted with chQuote is still open (no joining for a
-    // chQuote of 0). False at the end of the file or with no file open.
+    // chQuote of 0). A record that is not UTF-8 is read as Windows-1252 and comes back in
+    // UTF-8. False at the end of the file or with no file open.
     bool ReadRecord(std::string& szRecord, char chQuote);
 
     // Writes the text (the empty text for null) and "\r\n"; false with no file open or
@@ -91,6 +99,7 @@ private:
     bool AppendPhysicalLine(std::string& szRecord);
 
     FILE* m_fp = nullptr;
+    std::string m_szWrittenPath;  // of a file opened for writing, checked on Close
     char* m_pLineBuf = nullptr;  // grown by getline, freed on Close
     std::size_t m_nLineBufSize = 0;
 };
