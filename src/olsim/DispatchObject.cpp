@@ -34,6 +34,7 @@ std::u16string_view Terminated(const OLECHAR* text)
 MemberTable::MemberTable(std::vector<MemberDef> members) : m_members(std::move(members))
 {
     for (std::size_t i = 0; i < m_members.size(); ++i) {
+        m_byWrittenName.emplace(std::u16string(m_members[i].name.begin(), m_members[i].name.end()), i);
         m_byName.emplace(m_members[i].name, i);
         m_byId.emplace(m_members[i].id, i);
     }
@@ -41,6 +42,8 @@ MemberTable::MemberTable(std::vector<MemberDef> members) : m_members(std::move(m
 
 const MemberDef* MemberTable::Find(std::u16string_view name) const
 {
+    if (const auto written = m_byWrittenName.find(name); written != m_byWrittenName.end())
+        return &m_members[written->second];
     thread_local std::string narrow;
     if (!AsciiName(name, narrow))
         return nullptr;

@@ -8,6 +8,7 @@
 
 #include "platform/WinCompat.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,6 +24,9 @@ struct MemberDef {
     MemberType type;
 };
 
+// The members of one class. Every program spells the names the same way call after call,
+// so each name is also kept as written, in UTF-16: such a lookup costs one hash of the name
+// as it arrives, and only other spellings go the way of ASCII case.
 class MemberTable {
 public:
     explicit MemberTable(std::vector<MemberDef> members);
@@ -31,7 +35,13 @@ public:
     const MemberDef* Find(DISPID id) const;
 
 private:
+    struct WideNameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>{}(name); }
+    };
+
     std::vector<MemberDef> m_members;
+    std::unordered_map<std::u16string, std::size_t, WideNameHash, std::equal_to<>> m_byWrittenName;
     std::unordered_map<std::string, std::size_t, AsciiCaseHash, AsciiCaseEqual> m_byName;
     std::unordered_map<DISPID, std::size_t> m_byId;
 };

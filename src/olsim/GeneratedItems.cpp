@@ -1,6 +1,7 @@
 #include "olsim/GeneratedItems.h"
 
 #include "olsim/ItemBuilder.h"
+#include "olsim/ItemRules.h"
 
 #include <cstdio>
 #include <string>
@@ -69,6 +70,23 @@ constexpr std::string_view kNoteLines[] = {
     "Ask about the discount for volume orders", "Printer toner is in the second drawer",
     "New phone number of the front desk: 555-0100", "Gift idea: a good fountain pen",
     "Pick up the dry cleaning", "Book recommendations from the conference", "Guest Wi-Fi: visitor / welcome"};
+constexpr std::string_view kTitles[] = {"Mr.", "Ms.", "Mrs.", "Dr.", "Prof."};
+constexpr std::string_view kSuffixes[] = {"Jr.", "Sr.", "II", "III", "PhD"};
+constexpr std::string_view kProfessions[] = {"Accountant", "Engineer", "Physician", "Architect", "Teacher",
+                                             "Attorney", "Consultant", "Pharmacist", "Designer", "Nurse"};
+constexpr std::string_view kHobbies[] = {"Sailing", "Photography", "Golf", "Chess", "Gardening", "Cycling",
+                                         "Bird watching", "Cooking", "Piano", "Marathon running"};
+constexpr std::string_view kLanguages[] = {"en-US", "en-GB", "de-DE", "fr-FR", "es-ES", "ja-JP"};
+constexpr std::string_view kTaskObjects[] = {"the contract", "the offer", "the invoice", "the workshop",
+                                             "the renewal", "the quarterly figures", "the site visit",
+                                             "the product demo"};
+// A note's first line: a lead, a person's name and a tail.
+struct NoteLine {
+    std::string_view lead, tail;
+};
+constexpr NoteLine kNoteOpenings[] = {
+    {"Call ", " back about the offer"}, {"Meeting with ", " moved to Thursday"}, {"Gift idea for ", ": a fountain pen"},
+    {"Ask ", " about the volume discount"}, {"Lunch with ", " at noon"}, {"Send ", " the conference slides"}};
 constexpr int kDurations[] = {30, 45, 60, 60, 90, 120};
 constexpr int kReminderMinutes[] = {5, 10, 15, 15, 30, 60, 1440};
 
@@ -116,7 +134,26 @@ std::string ItemGenerator::Date(unsigned firstYear, unsigned years)
     return Format("%04u-%02u-%02u", year, month, day);
 }
 
-ItemGenerator::ItemGenerator(ItemKind kind) : m_kind(kind), m_random(kSeeds[static_cast<std::size_t>(kind)]) {}
+std::string ItemGenerator::PersonName()
+{
+    const std::string first(Pick(kFirstNames));
+    const std::string last(Pick(kLastNames));
+    return first + " " + last;
+}
+
+std::string ItemGenerator::Sentences(unsigned most)
+{
+    std::string text(Pick(kSentences));
+    for (unsigned more = Below(most); more > 0; --more)
+        text += (Chance(30) ? "\r\n" : " ") + std::string(Pick(kSentences));
+    return text;
+}
+
+ItemGenerator::ItemGenerator(ItemKind kind, std::uint32_t seed) : m_kind(kind)
+{
+    std::seed_seq sequence{seed, kSeeds[static_cast<std::size_t>(kind)]};
+    m_random.seed(sequence);
+}
 
 ItemData ItemGenerator::Next()
 {
@@ -140,15 +177,21 @@ ItemData ItemGenerator::NextContact()
     const std::string_view last = Pick(kLastNames);
     const std::string_view company = Pick(kCompanies);
     const Place& place = Pick(kPlaces);
+    const std::string web = Lower(company) + "." + std::string(Pick(kDomains));
     ItemBuilder contact(ItemKind::Contact);
+    if (Chance(30))
+        contact.Set("Title", Pick(kTitles));
     contact.Set("FirstName", first).Set("LastName", last);
     if (Chance(20))
         contact.Set("MiddleName", Format("%c.", static_cast<char>('A' + Below(26))));
+    if (Chance(3))
+        contact.Set("Suffix", Pick(kSuffixes));
+    if (Chance(10))
+        contact.Set("NickName", first.substr(0, 3));
     contact.Set("CompanyName", company)
         .Set("JobTitle", Pick(kJobTitles))
         .Set("Department", Pick(kDepartments))
-        .Set("Email1Address", Lower(first) + "." + Lower(last) + std::to_string(m_count) + "@" + Lower(company) + "." +
-                                  std::string(Pick(kDomains)))
+        .Set("Email1Address", Lower(first) + "." + Lower(last) + std::to_string(m_count) + "@" + web)
         .Set("BusinessTelephoneNumber", Phone())
         .Set("MobileTelephoneNumber", Phone())
         .Set("BusinessAddressStreet", Street(9999))
@@ -156,19 +199,71 @@ ItemData ItemGenerator::NextContact()
         .Set("BusinessAddressState", place.state)
         .Set("BusinessAddressPostalCode", Format("%s%02u", std::string(place.postalPrefix).c_str(), Below(100)))
         .Set("BusinessAddressCountry", place.country);
+    // Outlook's mailing address is the business address unless the user picks another.
+    contact.Set("MailingAddressStreet", AsText(GetProperty(contact.Item(), "BusinessAddressStreet")))
+        .Set("MailingAddressCity", place.city)
+        .Set("MailingAddressState", place.state)
+        .Set("MailingAddressPostalCode", AsText(GetProperty(contact.Item(), "BusinessAddressPostalCode")))
+        .Set("MailingAddressCountry", place.country);
+    if (Chance(60))
+        contact.Set("BusinessHomePage", "https://www." + web + "/");
+    if (Chance(30))
+        contact.Set("BusinessFaxNumber", Phone());
+    if (Chance(30))
+        contact.Set("CompanyMainTelephoneNumber", Phone());
+    if (Chance(10))
+        contact.Set("Business2TelephoneNumber", Phone());
+    if (Chance(20))
+        contact.Set("ManagerName", PersonName());
+    if (Chance(10))
+        contact.Set("AssistantName", PersonName()).Set("AssistantTelephoneNumber", Phone());
+    if (Chance(20))
+        contact.Set("Profession", Pick(kProfessions));
+    if (Chance(30))
+        contact.Set("Email2Address", Lower(first) + "." + Lower(last) + std::to_string(Below(100)) + "@mail.example");
+    if (Chance(15))
+        contact.Set("IMAddress", Lower(first) + Lower(last) + "@im.example");
     if (Chance(40)) {
         const Place& home = Pick(kPlaces);
         contact.Set("HomeAddressStreet", Street(999))
             .Set("HomeAddressCity", home.city)
+            .Set("HomeAddressState", home.state)
             .Set("HomeAddressPostalCode", Format("%s%02u", std::string(home.postalPrefix).c_str(), Below(100)))
+            .Set("HomeAddressCountry", home.country)
             .Set("HomeTelephoneNumber", Phone());
     }
+    if (Chance(5)) {
+        const Place& other = Pick(kPlaces);
+        contact.Set("OtherAddressStreet", Street(999))
+            .Set("OtherAddressCity", other.city)
+            .Set("OtherAddressPostalCode", Format("%s%02u", std::string(other.postalPrefix).c_str(), Below(100)))
+            .Set("OtherAddressCountry", other.country);
+    }
+    if (Chance(5))
+        contact.Set("PersonalHomePage", "https://" + Lower(first) + Lower(last) + ".example/");
     if (Chance(60))
         contact.Set("Birthday", Date(1950, 50));
-    if (Chance(50))
-        contact.Set("Categories", Pick(kCategories));
-    if (Chance(30))
-        contact.Set("Body", Pick(kSentences));
+    if (Chance(15))
+        contact.Set("Anniversary", Date(1975, 45));
+    if (Chance(20))
+        contact.Set("Spouse", Pick(kFirstNames));
+    if (Chance(15))
+        contact.Set("Hobby", Pick(kHobbies));
+    if (Chance(10))
+        contact.Set("Language", Pick(kLanguages));
+    if (Chance(20))
+        contact.Set("CustomerID", Format("C-%06u", Below(1000000)));
+    if (Chance(10))
+        contact.Set("Account", Format("%08u", Below(100000000)));
+    if (Chance(50)) {
+        std::string categories(Pick(kCategories));
+        if (Chance(30))
+            categories += ", " + std::string(Pick(kCategories));
+        contact.Set("Categories", categories);
+    }
+    // Notes run from a line to a page of call and meeting history.
+    if (Chance(70))
+        contact.Set("Body", Sentences(36));
     if (Chance(20))
         contact.UserProperty("Customer Since", 1, std::to_string(1995 + Below(30)));
     return std::move(contact.Item());
@@ -195,7 +290,7 @@ ItemData ItemGenerator::NextAppointment()
     if (Chance(10))
         appointment.Set("Importance", "2");
     if (Chance(30))
-        appointment.Set("Body", Pick(kSentences));
+        appointment.Set("Body", Sentences(3));
     if (Chance(15)) {
         static constexpr std::string_view kTypes[] = {"0", "1", "1", "2"};
         appointment.Pattern("RecurrenceType", Pick(kTypes));
@@ -210,7 +305,12 @@ ItemData ItemGenerator::NextTask()
     ItemBuilder task(ItemKind::Task);
     const unsigned year = 2024 + Below(2);
     const unsigned month = 1 + Below(12);
-    task.Set("Subject", Pick(kTaskSubjects))
+    std::string subject(Pick(kTaskSubjects));
+    if (Chance(50))
+        subject += " for " + PersonName();
+    else
+        subject += " for " + std::string(Pick(kTaskObjects)) + " of " + std::string(Pick(kCompanies));
+    task.Set("Subject", subject)
         .Set("StartDate", Format("%04u-%02u-01", year, month))
         .Set("DueDate", Format("%04u-%02u-%02u", year, month, 2 + Below(27)))
         .Set("Importance", std::to_string(Below(3)));
@@ -226,7 +326,7 @@ ItemData ItemGenerator::NextTask()
     if (Chance(10))
         task.Set("ReminderSet", "true").Set("ReminderTime", Format("%04u-%02u-01 09:00", year, month));
     if (Chance(25))
-        task.Set("Body", Pick(kSentences));
+        task.Set("Body", Sentences(3));
     if (Chance(5))
         task.Pattern("RecurrenceType", "1");
     return std::move(task.Item());
@@ -234,7 +334,8 @@ ItemData ItemGenerator::NextTask()
 
 ItemData ItemGenerator::NextNote()
 {
-    std::string body(Pick(kNoteLines));
+    const NoteLine& opening = Pick(kNoteOpenings);
+    std::string body = std::string(opening.lead) + PersonName() + std::string(opening.tail);
     for (unsigned lines = Below(3); lines > 0; --lines)
         body += "\r\n" + std::string(Pick(kNoteLines));
     ItemBuilder note(ItemKind::Note);

@@ -1,5 +1,5 @@
-// Made-up items in any number, always the same ones in the same order (a fixed seed per
-// kind), with values of realistic lengths: for load and performance tests.
+// Made-up items in any number, always the same ones in the same order for the same seed,
+// with values of realistic lengths and variety: for load and performance tests.
 #pragma once
 
 #include "olsim/ItemData.h"
@@ -10,9 +10,14 @@
 
 namespace olsim {
 
+// The seed the olsim tool uses unless told another.
+inline constexpr std::uint32_t kDefaultGeneratorSeed = 1;
+
 class ItemGenerator {
 public:
-    explicit ItemGenerator(ItemKind kind);
+    // Each kind draws from its own stream, so the contacts of a seed do not depend on how
+    // many items of the other kinds are made with it.
+    explicit ItemGenerator(ItemKind kind, std::uint32_t seed = kDefaultGeneratorSeed);
 
     ItemData Next();
 
@@ -27,6 +32,8 @@ private:
     std::string Phone();
     std::string Street(std::uint32_t highestNumber);
     std::string Date(unsigned firstYear, unsigned years);
+    std::string PersonName();
+    std::string Sentences(unsigned most);
 
     // 0 to count - 1.
     std::uint32_t Below(std::uint32_t count) { return m_random() % count; }

@@ -67,8 +67,11 @@ HRESULT ItemObject::InvokeMember(Invocation& call)
 
 HRESULT ItemObject::Property(Invocation& call, int row)
 {
-    if (call.Form() == CallForm::Get)
+    if (call.Form() == CallForm::Get) {
+        if (const PropertyValue* put = PutValue(*m_item, row))
+            return call.ReturnValue(*put);
         return call.ReturnValue(GetProperty(*m_item, row));
+    }
     const PropertyDef& def = Info(m_item->kind).properties[static_cast<std::size_t>(row)];
     if (def.access == Access::ReadOnly)
         return call.Fail("The property \"" + std::string(def.name) + "\" is read-only.");

@@ -164,6 +164,12 @@ void StampForSave(ItemData& item, double now)
 
 PropertyValue GetProperty(const ItemData& item, int row) { return DerivedValue(item, DefOf(item.kind, row), row); }
 
+const PropertyValue* PutValue(const ItemData& item, int row)
+{
+    const PropertyValue& value = item.values[static_cast<std::size_t>(row)];
+    return DefOf(item.kind, row).rule == Rule::Stored && IsSet(value) ? &value : nullptr;
+}
+
 PropertyValue GetProperty(const ItemData& item, std::string_view name) { return GetProperty(item, RowOf(item.kind, name)); }
 
 PutOutcome PutProperty(ItemData& item, int row, PropertyValue value)

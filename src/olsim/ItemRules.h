@@ -15,6 +15,10 @@ ItemData NewItem(ItemKind kind);
 PropertyValue GetProperty(const ItemData& item, int row);
 PropertyValue GetProperty(const ItemData& item, std::string_view name);
 
+// The value put into a plain stored property, without a copy; null when the property was
+// never set or derives its value (GetProperty then gives it).
+const PropertyValue* PutValue(const ItemData& item, int row);
+
 // value must already have the row's type. A done put marks the item unsaved.
 PutOutcome PutProperty(ItemData& item, int row, PropertyValue value);
 

@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -65,10 +66,12 @@ struct ProfileStore::Statements {
           dataVersion(db, "PRAGMA data_version"),
           listFolder(db, "SELECT id FROM items WHERE folder = ?1 ORDER BY id"),
           itemExists(db, "SELECT folder FROM items WHERE id = ?1"),
-          loadProperties(db, "SELECT name, value FROM item_properties WHERE item_id = ?1"),
-          loadUserProperties(db, "SELECT name, type, value FROM user_properties WHERE item_id = ?1 ORDER BY position"),
-          loadPattern(db, "SELECT recurrence_type, interval, day_of_week_mask, day_of_month, instance, month_of_year, "
-                          "pattern_end_date FROM recurrence_patterns WHERE item_id = ?1"),
+          listFolderFrom(db, "SELECT id FROM items WHERE folder = ?1 AND id >= ?2 ORDER BY id LIMIT ?3"),
+          loadProperties(db, "SELECT item_id, name, value FROM item_properties WHERE item_id BETWEEN ?1 AND ?2"),
+          loadUserProperties(db, "SELECT item_id, name, type, value FROM user_properties "
+                                 "WHERE item_id BETWEEN ?1 AND ?2 ORDER BY item_id, position"),
+          loadPattern(db, "SELECT item_id, recurrence_type, interval, day_of_week_mask, day_of_month, instance, "
+                          "month_of_year, pattern_end_date FROM recurrence_patterns WHERE item_id BETWEEN ?1 AND ?2"),
           insertItem(db, "INSERT INTO items (folder) VALUES (?1)"),
           deleteProperties(db, "DELETE FROM item_properties WHERE item_id = ?1"),
           insertProperty(db, "INSERT INTO item_properties (item_id, name, value) VALUES (?1, ?2, ?3)"),
@@ -87,6 +90,7 @@ struct ProfileStore::Statements {
     SqliteStatement dataVersion;
     SqliteStatement listFolder;
     SqliteStatement itemExists;
+    SqliteStatement listFolderFrom;
     SqliteStatement loadProperties;
     SqliteStatement loadUserProperties;
     SqliteStatement loadPattern;
@@ -149,67 +153,127 @@ std::vector<std::int64_t> ProfileStore::ListFolder(ItemKind kind)
 
 ItemData ProfileStore::Load(ItemKind kind, std::int64_t id)
 {
+    if (auto ahead = TakeReadAhead(kind, id))
+        return std::move(*ahead);
+    // A walk goes on where the last run ended: read a longer run, up to a bound.
+    constexpr std::size_t kLongestRun = 256;
+    const bool walking = kind == m_readAhead.kind && id == m_readAhead.nextId && id != 0;
+    const std::size_t window = walking ? std::min(m_readAhead.window * 2, kLongestRun) : 1;
+    m_readAhead = ReadAhead{};
+
     Statements& s = *m_statements;
     // One read transaction takes the database's locks once for all the queries.
     s.beginRead.Start().Run();
     try {
-        ItemData item = LoadInTransaction(kind, id);
+        std::int64_t nextId = 0;
+        std::vector<ItemData> run = ReadRun(kind, id, window, nextId);
+        const std::int64_t dataVersion = DataVersion();
         s.endRead.Start().Run();
-        return item;
+        ItemData first = std::move(run.front());
+        m_readAhead.kind = kind;
+        m_readAhead.items = std::move(run);
+        m_readAhead.next = 1;
+        m_readAhead.nextId = nextId;
+        m_readAhead.window = window;
+        m_readAhead.dataVersion = dataVersion;
+        return first;
     } catch (...) {
         sqlite3_exec(m_db.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
 }
 
-ItemData ProfileStore::LoadInTransaction(ItemKind kind, std::int64_t id)
+std::optional<ItemData> ProfileStore::TakeReadAhead(ItemKind kind, std::int64_t id)
+{
+    ReadAhead& ahead = m_readAhead;
+    if (ahead.kind != kind || ahead.next >= ahead.items.size())
+        return std::nullopt;
+    const auto begin = ahead.items.begin() + static_cast<std::ptrdiff_t>(ahead.next);
+    const auto found = std::lower_bound(begin, ahead.items.end(), id,
+                                        [](const ItemData& item, std::int64_t wanted) { return item.id < wanted; });
+    if (found == ahead.items.end() || found->id != id)
+        return std::nullopt;
+    if (DataVersion() != ahead.dataVersion) {
+        ahead = ReadAhead{};
+        return std::nullopt;
+    }
+    ahead.next = static_cast<std::size_t>(found - ahead.items.begin()) + 1;
+    return std::move(*found);
+}
+
+std::vector<ItemData> ProfileStore::ReadRun(ItemKind kind, std::int64_t firstId, std::size_t count,
+                                            std::int64_t& nextId)
 {
     Statements& s = *m_statements;
-    s.itemExists.Start().Bind(1, id);
-    const bool exists = s.itemExists.Step() && s.itemExists.Int64(0) == Info(kind).folderNumber;
-    s.itemExists.Start();
-    if (!exists)
+    std::vector<ItemData> run;
+    s.listFolderFrom.Start()
+        .Bind(1, std::int64_t{Info(kind).folderNumber})
+        .Bind(2, firstId)
+        .Bind(3, static_cast<std::int64_t>(count + 1));
+    nextId = 0;
+    while (s.listFolderFrom.Step()) {
+        const std::int64_t id = s.listFolderFrom.Int64(0);
+        if (run.size() == count) {
+            nextId = id;
+            continue;
+        }
+        ItemData& item = run.emplace_back(kind);
+        item.id = id;
+        item.entryId = MakeEntryId(m_storeUid, id);
+        item.saved = true;
+    }
+    if (run.empty() || run.front().id != firstId)
         throw StoreError("The item has been moved or deleted.");
 
-    ItemData item(kind);
-    item.id = id;
-    item.entryId = MakeEntryId(m_storeUid, id);
-    item.saved = true;
+    // The rows of every item in the run's id range; those of other folders' items are passed over.
+    const std::int64_t lastId = run.back().id;
+    const auto itemOf = [&run](std::int64_t id) -> ItemData* {
+        const auto found = std::lower_bound(run.begin(), run.end(), id,
+                                            [](const ItemData& item, std::int64_t wanted) { return item.id < wanted; });
+        return found != run.end() && found->id == id ? &*found : nullptr;
+    };
     const auto properties = Info(kind).properties;
-    s.loadProperties.Start().Bind(1, id);
+    s.loadProperties.Start().Bind(1, firstId).Bind(2, lastId);
     while (s.loadProperties.Step()) {
-        const int row = FindProperty(kind, s.loadProperties.Text(0));
+        ItemData* item = itemOf(s.loadProperties.Int64(0));
+        const int row = item ? FindProperty(kind, s.loadProperties.Text(1)) : -1;
         if (row >= 0)
-            item.values[static_cast<std::size_t>(row)] =
-                ColumnValue(s.loadProperties, 1, properties[static_cast<std::size_t>(row)].type);
+            item->values[static_cast<std::size_t>(row)] =
+                ColumnValue(s.loadProperties, 2, properties[static_cast<std::size_t>(row)].type);
     }
-    s.loadUserProperties.Start().Bind(1, id);
+    s.loadUserProperties.Start().Bind(1, firstId).Bind(2, lastId);
     while (s.loadUserProperties.Step()) {
-        UserPropertyData property{s.loadUserProperties.Text(0),
-                                  static_cast<std::int32_t>(s.loadUserProperties.Int64(1)), {}};
+        ItemData* item = itemOf(s.loadUserProperties.Int64(0));
+        if (!item)
+            continue;
+        UserPropertyData property{s.loadUserProperties.Text(1),
+                                  static_cast<std::int32_t>(s.loadUserProperties.Int64(2)), {}};
         const ValueType type = UserPropertyValueType(property.type).value_or(ValueType::Text);
-        property.value = ColumnValue(s.loadUserProperties, 2, type);
-        item.userProperties.push_back(std::move(property));
+        property.value = ColumnValue(s.loadUserProperties, 3, type);
+        item->userProperties.push_back(std::move(property));
     }
-    s.loadPattern.Start().Bind(1, id);
-    if (s.loadPattern.Step()) {
+    s.loadPattern.Start().Bind(1, firstId).Bind(2, lastId);
+    while (s.loadPattern.Step()) {
+        ItemData* item = itemOf(s.loadPattern.Int64(0));
+        if (!item)
+            continue;
         RecurrenceData pattern;
         const auto column = [&](int index) { return static_cast<std::int32_t>(s.loadPattern.Int64(index)); };
-        pattern.recurrenceType = column(0);
-        pattern.interval = column(1);
-        pattern.dayOfWeekMask = column(2);
-        pattern.dayOfMonth = column(3);
-        pattern.instance = column(4);
-        pattern.monthOfYear = column(5);
-        pattern.patternEndDate = s.loadPattern.Double(6);
-        item.recurrence = pattern;
-        s.loadPattern.Start();
+        pattern.recurrenceType = column(1);
+        pattern.interval = column(2);
+        pattern.dayOfWeekMask = column(3);
+        pattern.dayOfMonth = column(4);
+        pattern.instance = column(5);
+        pattern.monthOfYear = column(6);
+        pattern.patternEndDate = s.loadPattern.Double(7);
+        item->recurrence = pattern;
     }
-    return item;
+    return run;
 }
 
 void ProfileStore::SaveInTransaction(ItemData& item)
 {
+    m_readAhead = ReadAhead{};
     Statements& s = *m_statements;
     std::int64_t id = item.id;
     if (id == 0) {
@@ -296,6 +360,7 @@ void ProfileStore::Batch::Commit() { m_transaction.Commit(); }
 
 std::size_t ProfileStore::Clear(std::optional<ItemKind> kind)
 {
+    m_readAhead = ReadAhead{};
     SqliteTransaction transaction(m_db);
     if (kind) {
         SqliteStatement remove(m_db, "DELETE FROM items WHERE folder = ?1");

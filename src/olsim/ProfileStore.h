@@ -63,7 +63,23 @@ public:
 private:
     struct Statements;
 
-    ItemData LoadInTransaction(ItemKind kind, std::int64_t id);
+    // Items read ahead of a walk through a folder. A walk asks for the items one after the
+    // other; reading runs of them (growing while the walk goes on) costs a few queries per
+    // run instead of several per item. A run is dropped when this store writes, and not
+    // used once another connection has changed the profile.
+    struct ReadAhead {
+        ItemKind kind = ItemKind::Contact;
+        std::vector<ItemData> items;  // in id order
+        std::size_t next = 0;         // the first of items not yet handed out
+        std::int64_t nextId = 0;      // the folder's item after the run; 0 when there is none
+        std::size_t window = 1;
+        std::int64_t dataVersion = 0;
+    };
+
+    std::optional<ItemData> TakeReadAhead(ItemKind kind, std::int64_t id);
+    // The folder's items from firstId on, at most count of them; throws StoreError when
+    // firstId is not an item of the folder. nextId gets the item after them.
+    std::vector<ItemData> ReadRun(ItemKind kind, std::int64_t firstId, std::size_t count, std::int64_t& nextId);
     void SaveInTransaction(ItemData& item);
     std::string ProfileValue(std::string_view key);
 
@@ -72,6 +88,7 @@ private:
     std::string m_storeUid;
     std::string m_storeId;
     std::unique_ptr<Statements> m_statements;
+    ReadAhead m_readAhead;
 };
 
 }  // namespace olsim

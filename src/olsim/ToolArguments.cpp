@@ -3,33 +3,36 @@
 #include "olsim/VersionText.h"
 
 #include <charconv>
+#include <limits>
 
 namespace olsim {
 
 const char* const kToolUsage =
-    "usage: olsim seed [--contacts N] [--appointments N] [--tasks N] [--notes N] [--sample]\n"
+    "usage: olsim seed [--contacts N] [--appointments N] [--tasks N] [--notes N] [--seed S] [--sample]\n"
     "       olsim list KIND [--format csv|json]\n"
     "       olsim clear [KIND]\n"
     "       olsim version [X.Y.Z.W]\n"
     "\n"
     "KIND is contacts, appointments, tasks or notes.\n"
-    "seed adds items to the profile: the sample set (also when no option is given) and N\n"
-    "generated items of each kind, the same ones every time. list writes every property of\n"
-    "every item of the kind. clear removes the items of the kind, or of every kind. version\n"
-    "shows or records the Outlook version the profile simulates.\n"
+    "seed adds items to the profile: the sample set (also when no count is given) and N\n"
+    "generated items of each kind, the same ones for the same seed S (a number, 1 unless\n"
+    "given). list writes every property of every item of the kind. clear removes the items\n"
+    "of the kind, or of every kind. version shows or records the Outlook version the profile\n"
+    "simulates.\n"
     "The profile is the file $OLSIM_PROFILE, else $XDG_DATA_HOME/olsim/profile.sqlite.\n";
 
 namespace {
 
 constexpr std::uint32_t kMostGenerated = 10'000'000;
+constexpr std::uint32_t kMostSeed = std::numeric_limits<std::uint32_t>::max();
 
 using Result = std::variant<ToolArguments, std::string>;
 
-std::optional<std::uint32_t> Count(std::string_view text)
+std::optional<std::uint32_t> Number(std::string_view text, std::uint32_t most)
 {
     std::uint32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > kMostGenerated)
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value > most)
         return std::nullopt;
     return value;
 }
@@ -68,12 +71,19 @@ Result ParseSeed(std::span<const std::string> args, ToolArguments parsed)
         }
         std::string name;
         const auto value = OptionValue(args, next, name);
+        if (name == "--seed") {
+            const auto seed = value ? Number(*value, kMostSeed) : std::nullopt;
+            if (!seed)
+                return "--seed needs a number from 0 to " + std::to_string(kMostSeed);
+            parsed.generatorSeed = *seed;
+            continue;
+        }
         std::optional<ItemKind> kind;
         if (name.starts_with("--"))
             kind = KindForListName(std::string_view(name).substr(2));
         if (!kind || name.size() < 3 || std::string_view(name).substr(2) != Info(*kind).listName)
             return "unknown option \"" + name + "\" for seed";
-        const auto count = value ? Count(*value) : std::nullopt;
+        const auto count = value ? Number(*value, kMostGenerated) : std::nullopt;
         if (!count)
             return name + " needs a number from 0 to " + std::to_string(kMostGenerated);
         parsed.counts[static_cast<std::size_t>(*kind)] = *count;

@@ -1,6 +1,7 @@
 // The command line of the olsim tool.
 #pragma once
 
+#include "olsim/GeneratedItems.h"
 #include "olsim/ItemKind.h"
 #include "olsim/ItemListing.h"
 
@@ -21,6 +22,7 @@ struct ToolArguments {
     ToolCommand command = ToolCommand::Help;
     bool sample = false;                       // seed: the sample set
     std::array<std::uint32_t, 4> counts{};     // seed: generated items, by ItemKind
+    std::uint32_t generatorSeed = kDefaultGeneratorSeed;  // seed: which generated items
     std::optional<ItemKind> kind;              // list (always) and clear (when given)
     ListFormat format = ListFormat::Csv;       // list
     std::optional<std::string> version;        // version: the one to record

@@ -34,7 +34,7 @@ void Seed(ProfileStore& store, const ToolArguments& arguments, std::ostream& out
                 ++count;
             }
         }
-        ItemGenerator generator(kind);
+        ItemGenerator generator(kind, arguments.generatorSeed);
         for (std::uint32_t i = 0; i < arguments.counts[static_cast<std::size_t>(kind)]; ++i) {
             ItemData item = generator.Next();
             StampForSave(item, now);

@@ -1,5 +1,6 @@
 #include "olsim/VariantConversion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -269,8 +270,7 @@ bool IsMissing(const VARIANT& value)
 HRESULT FromPropertyValue(const PropertyValue& value, VARIANT* out)
 {
     if (const auto* text = std::get_if<std::string>(&value)) {
-        const std::u16string wide = WideFromUtf8(*text);
-        BSTR bstr = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+        BSTR bstr = BstrFromUtf8(*text);
         if (!bstr)
             return E_OUTOFMEMORY;
         out->vt = VT_BSTR;
@@ -286,6 +286,20 @@ HRESULT FromPropertyValue(const PropertyValue& value, VARIANT* out)
         out->date = *date;
     }
     return S_OK;
+}
+
+BSTR BstrFromUtf8(std::string_view text)
+{
+    // Most texts are plain ASCII, which widens unit by unit straight into the BSTR.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        const std::u16string wide = WideFromUtf8(text);
+        return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    }
+    BSTR bstr = SysAllocStringLen(nullptr, static_cast<UINT>(text.size()));
+    if (bstr)
+        std::copy(text.begin(), text.end(), bstr);
+    return bstr;
 }
 
 std::string Utf8FromWide(std::u16string_view wide)

@@ -30,6 +30,8 @@ bool IsMissing(const VARIANT& value);
 HRESULT FromPropertyValue(const PropertyValue& value, VARIANT* out);
 
 std::string Utf8FromWide(std::u16string_view wide);
+// A new BSTR holding the text; null when memory runs out.
+BSTR BstrFromUtf8(std::string_view text);
 std::u16string WideFromUtf8(std::string_view text);
 
 }  // namespace olsim

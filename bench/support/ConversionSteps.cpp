@@ -1,0 +1,200 @@
+#include "support/ConversionSteps.h"
+
+#include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxFile.h"
+#include "common/misc/CxList.h"
+#include "common/outlook/FieldEntry.h"
+#include "main/Apputil.h"
+#include "main/ConvKind.h"
+#include "main/ConversionRun.h"
+#include "main/CsvImport.h"
+#include "olsim/OutlookSimulator.h"
+#include "platform/WinCompat.h"
+#include "support/KindAdapter.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace bench {
+namespace {
+
+// The simulated Outlook of the profile, registered as the program registers it, with COM
+// started on this thread; the debug log goes beside the profile.
+class OutlookSession {
+public:
+    explicit OutlookSession(const std::string& profile)
+    {
+        setenv("OLSIM_PROFILE", profile.c_str(), 1);
+        const std::string folder = std::filesystem::path(profile).parent_path().string() + "/";
+        AppDebug.SetLogFolder(folder.c_str());
+        if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+            throw std::runtime_error("COM did not start");
+        olsim::RegisterOutlookSimulator();
+    }
+    ~OutlookSession()
+    {
+        olsim::UnregisterOutlookSimulator();
+        CoUninitialize();
+    }
+    OutlookSession(const OutlookSession&) = delete;
+    OutlookSession& operator=(const OutlookSession&) = delete;
+};
+
+const TConvKind& ConvKindOf(const BenchKind& kind)
+{
+    const TConvKind* pKind = FindConvKind(kind.nFlag);
+    if (pKind == nullptr)
+        throw std::logic_error("no conversion kind for " + std::string(kind.name));
+    return *pKind;
+}
+
+// Every field of the kind's table as the chosen columns, in table order.
+class AllFields {
+public:
+    explicit AllFields(const TConvKind& kind)
+    {
+        for (int nPos = 1; nPos <= kind.GetFieldCount(); ++nPos) {
+            CsvFieldEntry* pCopy = CopyFieldEntry(kind.GetFieldDef(static_cast<unsigned>(nPos)));
+            if (pCopy == nullptr || !list.Add(pCopy))
+                throw std::runtime_error("no memory for the field list");
+        }
+    }
+    ~AllFields() { list.RemoveAll(true); }
+    AllFields(const AllFields&) = delete;
+    AllFields& operator=(const AllFields&) = delete;
+
+    CxList list;
+};
+
+// Records read from a CSV file, owned.
+class OwnedRecords {
+public:
+    OwnedRecords() = default;
+    ~OwnedRecords() { list.RemoveAll(true); }
+    OwnedRecords(const OwnedRecords&) = delete;
+    OwnedRecords& operator=(const OwnedRecords&) = delete;
+
+    CxList list;
+};
+
+std::uint64_t FileSize(const std::string& path)
+{
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return error ? 0 : static_cast<std::uint64_t>(size);
+}
+
+}  // namespace
+
+Measurement MeasureLoad(const BenchKind& kind, const std::string& profile)
+{
+    const OutlookSession session(profile);
+    const auto adapter = ConnectAdapter(kind);
+    return MeasureStep([&] {
+        if (!adapter->LoadItems())
+            throw std::runtime_error("LoadItems failed");
+        CxList records;
+        return adapter->ListRecords(records);
+    });
+}
+
+Measurement MeasureExport(const BenchKind& kind, const std::string& profile, const std::string& csvPath)
+{
+    const OutlookSession session(profile);
+    const auto adapter = ConnectAdapter(kind);
+    if (!adapter->LoadItems())
+        throw std::runtime_error("LoadItems failed");
+    CxList selected;
+    adapter->ListRecords(selected);
+    AllFields fields(ConvKindOf(kind));
+    TRunSetup setup;
+    setup.nMode = MODE_O2C;
+    setup.pKind = &ConvKindOf(kind);
+    setup.chQuote = '"';
+    setup.bOverwrite = true;
+    setup.szCsvFile = csvPath;
+    std::filesystem::remove(csvPath);
+
+    CxFile file;
+    Measurement measured = MeasureStep([&] {
+        const TRunResult result = RunConversion(setup, selected, fields.list, file, nullptr);
+        if (result.bFailed)
+            throw std::runtime_error("writing " + csvPath + " failed");
+        return std::int64_t{result.nConverted};
+    });
+    measured.converted = measured.items;
+    measured.outputBytes = FileSize(csvPath);
+    return measured;
+}
+
+Measurement MeasureImport(const BenchKind& kind, const std::string& profile, const std::string& csvPath)
+{
+    const OutlookSession session(profile);
+    const auto adapter = ConnectAdapter(kind);
+    if (!adapter->LoadItems())
+        throw std::runtime_error("LoadItems failed");
+    AllFields fields(ConvKindOf(kind));
+    TRunSetup setup;
+    setup.nMode = MODE_C2O;
+    setup.pKind = &ConvKindOf(kind);
+    setup.chQuote = '"';
+    setup.szCsvFile = csvPath;
+    setup.saveRecord = [&](void* pRec) { return adapter->SaveRecord(pRec); };
+
+    CxFile file;
+    if (!file.Open(csvPath.c_str(), "rb"))
+        throw std::runtime_error("cannot open " + csvPath);
+    OwnedRecords records;
+    std::int64_t converted = 0;
+    Measurement measured = MeasureStep([&] {
+        CSV splitter;
+        ImportCsvRecords(ConvKindOf(kind), file, fields.list, '"', splitter, records.list);
+        converted = RunConversion(setup, records.list, fields.list, file, nullptr).nConverted;
+        return std::int64_t{records.list.GetCount()};
+    });
+    measured.converted = converted;
+    return measured;
+}
+
+Measurement MeasureSingleWrite(const std::string& source, const std::string& target)
+{
+    std::ifstream in(source, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    const std::string bytes = content.str();
+    if (!in || bytes.empty())
+        throw std::runtime_error("cannot read " + source);
+    std::filesystem::remove(target);
+    Measurement measured = MeasureStep([&] {
+        FILE* file = std::fopen(target.c_str(), "wb");
+        if (file == nullptr)
+            throw std::runtime_error("cannot open " + target);
+        const std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), file);
+        if (std::fclose(file) != 0 || written != bytes.size())
+            throw std::runtime_error("writing " + target + " failed");
+        return std::int64_t{1};
+    });
+    measured.outputBytes = FileSize(target);
+    std::filesystem::remove(target);
+    return measured;
+}
+
+Measurement MeasurePythonWriter(const std::string& source, const std::string& target)
+{
+    const std::string script = std::string(BRINDLE_BENCH_DIR) + "/csv_writer_reference.py";
+    std::istringstream answer(RunProgram({"python3", script, source, target}));
+    Measurement measured;
+    answer >> measured.seconds >> measured.items >> measured.peakBytes >> measured.addedBytes >> measured.cpuSeconds;
+    if (!answer)
+        throw std::runtime_error("the Python reference gave no measurement");
+    measured.converted = measured.items;
+    measured.outputBytes = FileSize(target);
+    std::filesystem::remove(target);
+    return measured;
+}
+
+}  // namespace bench
