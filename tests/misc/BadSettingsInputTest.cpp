@@ -3,6 +3,7 @@
 // defaults, writes keep what they do not touch, and the log loses its lines and nothing else.
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxIniUtil.h"
+#include "support/PermissionChecks.h"
 #include "support/TempDir.h"
 
 #include <fcntl.h>
@@ -10,44 +11,18 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <optional>
 #include <random>
 #include <sstream>
 #include <string>
-#include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ScopedPermissionChecks;
 using testing_support::TempDir;
-
-// Root writes past permission bits. While this lives, the calling thread gives that override
-// up, so that the rows about permissions mean for root what they mean for anyone.
-class ScopedPermissionChecks {
-public:
-    ScopedPermissionChecks()
-    {
-        m_bHeld = syscall(SYS_capget, &m_header, m_saved) == 0;
-        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_bHeld = m_bHeld && syscall(SYS_capset, &m_header, reduced) == 0;
-    }
-    ~ScopedPermissionChecks()
-    {
-        if (m_bHeld)
-            syscall(SYS_capset, &m_header, m_saved);
-    }
-    ScopedPermissionChecks(const ScopedPermissionChecks&) = delete;
-    ScopedPermissionChecks& operator=(const ScopedPermissionChecks&) = delete;
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_bHeld = false;
-};
 
 bool CanWrite(const std::string& path)
 {

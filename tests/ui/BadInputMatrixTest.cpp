@@ -2,6 +2,7 @@
 // and the start-up, each row with the outcome the user must see. No row may crash, hang, or
 // change a file the program only reads.
 #include "WizardDriver.h"
+#include "support/PermissionChecks.h"
 
 #include "common/outlook/OlAddrUtil.h"
 #include "main/Addrdata.h"
@@ -15,13 +16,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
-#include <linux/capability.h>
 #include <mutex>
 #include <optional>
 #include <random>
 #include <string_view>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -29,32 +28,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// Root reads and writes past permission bits. While this lives, the calling thread (the one
-// thread the program runs on) gives that override up, so that the rows about permissions
-// mean for root what they mean for anyone.
-class ScopedPermissionChecks {
-public:
-    ScopedPermissionChecks()
-    {
-        m_bHeld = syscall(SYS_capget, &m_header, m_saved) == 0;
-        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_bHeld = m_bHeld && syscall(SYS_capset, &m_header, reduced) == 0;
-    }
-    ~ScopedPermissionChecks()
-    {
-        if (m_bHeld)
-            syscall(SYS_capset, &m_header, m_saved);
-    }
-    ScopedPermissionChecks(const ScopedPermissionChecks&) = delete;
-    ScopedPermissionChecks& operator=(const ScopedPermissionChecks&) = delete;
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_bHeld = false;
-};
+using testing_support::ScopedPermissionChecks;
 
 // The rows that rely on permission bits the user passes through are reported as skipped.
 void SkipRowsThatCannotHold(const std::vector<std::string>& skipped)
