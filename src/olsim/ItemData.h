@@ -15,6 +15,8 @@ struct UserPropertyData {
     std::string name;
     std::int32_t type = 1;  // OlUserPropertyType
     PropertyValue value;
+
+    bool operator==(const UserPropertyData&) const = default;
 };
 
 // Outlook's numbering: OlRecurrenceType and OlDaysOfWeek.
@@ -26,6 +28,8 @@ struct RecurrenceData {
     std::int32_t instance = 0;
     std::int32_t monthOfYear = 0;
     double patternEndDate = kNoneDate;  // kNoneDate: the pattern has no end
+
+    bool operator==(const RecurrenceData&) const = default;
 };
 
 struct ItemData {

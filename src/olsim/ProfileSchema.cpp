@@ -82,6 +82,18 @@ void CreateProfile(SqliteDatabase& db, const std::string& path)
     transaction.Commit();
 }
 
+// Saves go to a write-ahead log, which readers in other processes do not wait for. A large
+// folder spans hundreds of megabytes: its upper pages stay in a larger page cache between
+// saves, and the log is copied back (and synced) every 64 MB instead of every 4 MB, so that a
+// long import does not keep waiting for the disk.
+void UseWriteAheadLog(SqliteDatabase& db)
+{
+    db.Execute("PRAGMA journal_mode = WAL");
+    db.Execute("PRAGMA synchronous = NORMAL");
+    db.Execute("PRAGMA cache_size = -65536");
+    db.Execute("PRAGMA wal_autocheckpoint = 16384");
+}
+
 }  // namespace
 
 void PrepareProfile(SqliteDatabase& db, const std::string& path)
@@ -94,8 +106,7 @@ void PrepareProfile(SqliteDatabase& db, const std::string& path)
     db.Execute("PRAGMA foreign_keys = ON");
     const int applicationId = PragmaNumber(db, "application_id");
     if (applicationId == 0 && !HasTables(db)) {
-        db.Execute("PRAGMA journal_mode = WAL");
-        db.Execute("PRAGMA synchronous = NORMAL");
+        UseWriteAheadLog(db);
         CreateProfile(db, path);
         return;
     }
@@ -106,8 +117,7 @@ void PrepareProfile(SqliteDatabase& db, const std::string& path)
         throw StoreError("the profile was made by a newer version of olsim (schema " + std::to_string(version) + ")");
     if (version < 1)
         throw StoreError("the profile is incomplete (schema version " + std::to_string(version) + ")");
-    db.Execute("PRAGMA journal_mode = WAL");
-    db.Execute("PRAGMA synchronous = NORMAL");
+    UseWriteAheadLog(db);
 }
 
 }  // namespace olsim

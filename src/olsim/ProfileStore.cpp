@@ -73,8 +73,9 @@ struct ProfileStore::Statements {
           loadPattern(db, "SELECT item_id, recurrence_type, interval, day_of_week_mask, day_of_month, instance, "
                           "month_of_year, pattern_end_date FROM recurrence_patterns WHERE item_id BETWEEN ?1 AND ?2"),
           insertItem(db, "INSERT INTO items (folder) VALUES (?1)"),
-          deleteProperties(db, "DELETE FROM item_properties WHERE item_id = ?1"),
-          insertProperty(db, "INSERT INTO item_properties (item_id, name, value) VALUES (?1, ?2, ?3)"),
+          deleteProperty(db, "DELETE FROM item_properties WHERE item_id = ?1 AND name = ?2"),
+          writeProperty(db, "INSERT INTO item_properties (item_id, name, value) VALUES (?1, ?2, ?3) "
+                            "ON CONFLICT (item_id, name) DO UPDATE SET value = excluded.value"),
           deleteUserProperties(db, "DELETE FROM user_properties WHERE item_id = ?1"),
           insertUserProperty(db, "INSERT INTO user_properties (item_id, position, name, type, value) "
                                  "VALUES (?1, ?2, ?3, ?4, ?5)"),
@@ -95,8 +96,8 @@ struct ProfileStore::Statements {
     SqliteStatement loadUserProperties;
     SqliteStatement loadPattern;
     SqliteStatement insertItem;
-    SqliteStatement deleteProperties;
-    SqliteStatement insertProperty;
+    SqliteStatement deleteProperty;
+    SqliteStatement writeProperty;
     SqliteStatement deleteUserProperties;
     SqliteStatement insertUserProperty;
     SqliteStatement deletePattern;
@@ -224,8 +225,15 @@ std::vector<ItemData> ProfileStore::ReadRun(ItemKind kind, std::int64_t firstId,
     }
     if (run.empty() || run.front().id != firstId)
         throw StoreError("The item has been moved or deleted.");
+    ReadContent(kind, run);
+    return run;
+}
 
+void ProfileStore::ReadContent(ItemKind kind, std::span<ItemData> run)
+{
+    Statements& s = *m_statements;
     // The rows of every item in the run's id range; those of other folders' items are passed over.
+    const std::int64_t firstId = run.front().id;
     const std::int64_t lastId = run.back().id;
     const auto itemOf = [&run](std::int64_t id) -> ItemData* {
         const auto found = std::lower_bound(run.begin(), run.end(), id,
@@ -236,7 +244,7 @@ std::vector<ItemData> ProfileStore::ReadRun(ItemKind kind, std::int64_t firstId,
     s.loadProperties.Start().Bind(1, firstId).Bind(2, lastId);
     while (s.loadProperties.Step()) {
         ItemData* item = itemOf(s.loadProperties.Int64(0));
-        const int row = item ? FindProperty(kind, s.loadProperties.Text(1)) : -1;
+        const int row = item ? FindProperty(kind, s.loadProperties.TextView(1)) : -1;
         if (row >= 0)
             item->values[static_cast<std::size_t>(row)] =
                 ColumnValue(s.loadProperties, 2, properties[static_cast<std::size_t>(row)].type);
@@ -268,59 +276,75 @@ std::vector<ItemData> ProfileStore::ReadRun(ItemKind kind, std::int64_t firstId,
         pattern.patternEndDate = s.loadPattern.Double(7);
         item->recurrence = pattern;
     }
-    return run;
 }
 
 void ProfileStore::SaveInTransaction(ItemData& item)
 {
     m_readAhead = ReadAhead{};
     Statements& s = *m_statements;
-    std::int64_t id = item.id;
-    if (id == 0) {
+    ItemData stored(item.kind);
+    if (item.id == 0) {
         s.insertItem.Start().Bind(1, std::int64_t{Info(item.kind).folderNumber}).Run();
-        id = m_db.LastInsertRowId();
+        stored.id = m_db.LastInsertRowId();
     } else {
-        s.itemExists.Start().Bind(1, id);
+        s.itemExists.Start().Bind(1, item.id);
         const bool exists = s.itemExists.Step();
         s.itemExists.Start();
         if (!exists)
             throw StoreError("The item has been moved or deleted.");
-        s.deleteProperties.Start().Bind(1, id).Run();
-        s.deleteUserProperties.Start().Bind(1, id).Run();
-        s.deletePattern.Start().Bind(1, id).Run();
+        stored.id = item.id;
+        ReadContent(item.kind, {&stored, 1});
     }
+    WriteChanges(item, stored);
+    item.id = stored.id;
+}
+
+void ProfileStore::WriteChanges(const ItemData& item, const ItemData& stored)
+{
+    Statements& s = *m_statements;
+    const std::int64_t id = stored.id;
     const auto properties = Info(item.kind).properties;
     for (std::size_t row = 0; row < properties.size(); ++row) {
-        if (!IsSet(item.values[row]))
+        const PropertyValue& value = item.values[row];
+        if (value == stored.values[row])
             continue;
-        s.insertProperty.Start().Bind(1, id).Bind(2, properties[row].name);
-        BindValue(s.insertProperty, 3, item.values[row]);
-        s.insertProperty.Run();
+        if (IsSet(value)) {
+            s.writeProperty.Start().Bind(1, id).Bind(2, properties[row].name);
+            BindValue(s.writeProperty, 3, value);
+            s.writeProperty.Run();
+        } else {
+            s.deleteProperty.Start().Bind(1, id).Bind(2, properties[row].name).Run();
+        }
     }
-    for (std::size_t position = 0; position < item.userProperties.size(); ++position) {
-        const UserPropertyData& property = item.userProperties[position];
-        s.insertUserProperty.Start()
-            .Bind(1, id)
-            .Bind(2, static_cast<std::int64_t>(position))
-            .Bind(3, std::string_view(property.name))
-            .Bind(4, std::int64_t{property.type});
-        BindValue(s.insertUserProperty, 5, property.value);
-        s.insertUserProperty.Run();
+    if (item.userProperties != stored.userProperties) {
+        s.deleteUserProperties.Start().Bind(1, id).Run();
+        for (std::size_t position = 0; position < item.userProperties.size(); ++position) {
+            const UserPropertyData& property = item.userProperties[position];
+            s.insertUserProperty.Start()
+                .Bind(1, id)
+                .Bind(2, static_cast<std::int64_t>(position))
+                .Bind(3, std::string_view(property.name))
+                .Bind(4, std::int64_t{property.type});
+            BindValue(s.insertUserProperty, 5, property.value);
+            s.insertUserProperty.Run();
+        }
     }
-    if (item.recurrence) {
-        const RecurrenceData& p = *item.recurrence;
-        s.insertPattern.Start()
-            .Bind(1, id)
-            .Bind(2, std::int64_t{p.recurrenceType})
-            .Bind(3, std::int64_t{p.interval})
-            .Bind(4, std::int64_t{p.dayOfWeekMask})
-            .Bind(5, std::int64_t{p.dayOfMonth})
-            .Bind(6, std::int64_t{p.instance})
-            .Bind(7, std::int64_t{p.monthOfYear})
-            .Bind(8, p.patternEndDate)
-            .Run();
+    if (item.recurrence != stored.recurrence) {
+        s.deletePattern.Start().Bind(1, id).Run();
+        if (item.recurrence) {
+            const RecurrenceData& p = *item.recurrence;
+            s.insertPattern.Start()
+                .Bind(1, id)
+                .Bind(2, std::int64_t{p.recurrenceType})
+                .Bind(3, std::int64_t{p.interval})
+                .Bind(4, std::int64_t{p.dayOfWeekMask})
+                .Bind(5, std::int64_t{p.dayOfMonth})
+                .Bind(6, std::int64_t{p.instance})
+                .Bind(7, std::int64_t{p.monthOfYear})
+                .Bind(8, p.patternEndDate)
+                .Run();
+        }
     }
-    item.id = id;
 }
 
 void ProfileStore::Save(ItemData& item) { SaveAll({&item, 1}); }

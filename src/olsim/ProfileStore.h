@@ -80,7 +80,12 @@ private:
     // The folder's items from firstId on, at most count of them; throws StoreError when
     // firstId is not an item of the folder. nextId gets the item after them.
     std::vector<ItemData> ReadRun(ItemKind kind, std::int64_t firstId, std::size_t count, std::int64_t& nextId);
+    // Reads the properties, user properties and pattern of the items, which are in id order.
+    void ReadContent(ItemKind kind, std::span<ItemData> run);
     void SaveInTransaction(ItemData& item);
+    // Writes only what differs from the stored content (stored.id names the item): an update
+    // touches the rows that changed, not every row of the item.
+    void WriteChanges(const ItemData& item, const ItemData& stored);
     std::string ProfileValue(std::string_view key);
 
     std::string m_path;

@@ -18,7 +18,10 @@ constexpr int kBusyTimeoutMs = 5000;
 
 SqliteDatabase::SqliteDatabase(const std::string& path)
 {
-    const int rc = sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // A connection is only ever used by the thread that opened it: SQLite need not lock it
+    // around every call.
+    const int rc = sqlite3_open_v2(path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         const std::string message = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
         sqlite3_close(m_db);
@@ -113,10 +116,13 @@ std::int64_t SqliteStatement::Int64(int column) const { return sqlite3_column_in
 
 double SqliteStatement::Double(int column) const { return sqlite3_column_double(m_stmt, column); }
 
-std::string SqliteStatement::Text(int column) const
+std::string SqliteStatement::Text(int column) const { return std::string(TextView(column)); }
+
+std::string_view SqliteStatement::TextView(int column) const
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
-    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column))) : std::string();
+    return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column)))
+                : std::string_view();
 }
 
 SqliteTransaction::SqliteTransaction(SqliteDatabase& db) : m_db(db) { m_db.Execute("BEGIN IMMEDIATE"); }

@@ -54,6 +54,8 @@ public:
     std::int64_t Int64(int column) const;
     double Double(int column) const;
     std::string Text(int column) const;
+    // The column's text, valid until the next step or reset of the statement.
+    std::string_view TextView(int column) const;
 
 private:
     sqlite3* m_db;

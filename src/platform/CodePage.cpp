@@ -133,6 +133,18 @@ int Convert(const In* source, int sourceCount, Out* target, int capacity, bool f
     const std::size_t limit = static_cast<std::size_t>(capacity);
     std::size_t written = 0;
     for (std::size_t at = 0; at < count;) {
+        // Most text is ASCII, which is the same unit in both encodings.
+        if (source[at] < 0x80) {
+            if (limit > 0) {
+                if (written == limit)
+                    return 0;
+                target[written] = static_cast<Out>(source[at]);
+            }
+            ++at;
+            if (++written > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+                return 0;
+            continue;
+        }
         const Decoded character = decode(source + at, count - at);
         if (!character.valid && failOnInvalid)
             return 0;
