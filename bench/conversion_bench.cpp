@@ -7,7 +7,7 @@
 // Prints one table, with the targets the steps are held to, and writes it as JSON.
 //
 //   conversion_bench [--sizes=1000,10000,100000] [--kinds=contacts,appointments,tasks,notes]
-//                    [--seed=1] [--work-dir=DIR] [--json=FILE] [Google Benchmark's flags]
+//                    [--seed=1] [--repetitions=3] [--work-dir=DIR] [--json=FILE] [Google Benchmark's flags]
 #include "support/BenchKinds.h"
 #include "support/BenchReport.h"
 #include "support/ConversionSteps.h"
@@ -24,6 +24,8 @@
 #include <string_view>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 using bench::BenchKind;
@@ -34,6 +36,8 @@ struct Options {
     std::vector<std::uint32_t> sizes{1000, 10000, 100000};
     std::vector<const BenchKind*> kinds;
     std::uint32_t seed = 1;
+    // Each step runs this many times; the table shows the run of median time.
+    std::uint32_t repetitions = 3;
     std::string workDir;
     std::string jsonPath;
 };
@@ -87,6 +91,11 @@ std::optional<std::string> ParseOptions(int argc, char** argv, Options& options)
             if (!seed)
                 return std::string("--seed takes a number");
             options.seed = *seed;
+        } else if (name == "--repetitions") {
+            const auto repetitions = Number(value);
+            if (!repetitions || *repetitions == 0)
+                return std::string("--repetitions takes a number of at least 1");
+            options.repetitions = *repetitions;
         } else if (name == "--work-dir") {
             options.workDir = value;
         } else if (name == "--json") {
@@ -120,15 +129,17 @@ public:
     }
 };
 
-// Registers one measurement: work runs in a child process each iteration and its time is
-// the benchmark's time.
-void Register(bench::Report& report, Step step, const char* stepName, const BenchKind& kind, std::uint32_t count,
-              std::function<Measurement()> work)
+// Registers one measurement, repeated: work runs in a child process each time and its time
+// is the benchmark's time.
+void Register(bench::Report& report, std::uint32_t repetitions, Step step, const char* stepName,
+              const BenchKind& kind, std::uint32_t count, std::function<Measurement()> work)
 {
     const std::string name = std::string(stepName) + "/" + std::string(kind.name) + "/" + std::to_string(count);
     benchmark::RegisterBenchmark(name.c_str(), [&report, step, &kind, count, work](benchmark::State& state) {
         for (auto _ : state) {
             bench::Result result{step, std::string(kind.name), count, {}, {}};
+            // What earlier steps wrote is on the disk first: no step waits for another's write-back.
+            sync();
             try {
                 result.measured = work();
             } catch (const std::exception& error) {
@@ -144,32 +155,33 @@ void Register(bench::Report& report, Step step, const char* stepName, const Benc
             state.counters["added_bytes"] = static_cast<double>(result.measured.addedBytes);
             state.counters["handled"] = static_cast<double>(result.measured.items);
         }
-    })->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
+    })->UseManualTime()->Iterations(1)->Repetitions(static_cast<int>(repetitions))->Unit(benchmark::kSecond);
 }
 
 void RegisterAll(bench::Report& report, bench::Workspace& work, const Options& options)
 {
+    const std::uint32_t times = options.repetitions;
     for (const std::uint32_t count : options.sizes) {
         for (const BenchKind* kind : options.kinds) {
             const BenchKind& k = *kind;
-            Register(report, Step::Load, "load", k, count, [&work, &k, count] {
+            Register(report, times, Step::Load, "load", k, count, [&work, &k, count] {
                 const std::string profile = work.StoredProfile(k, count);
                 return bench::InChild([&] { return bench::MeasureLoad(k, profile); });
             });
-            Register(report, Step::Export, "export", k, count, [&work, &k, count] {
+            Register(report, times, Step::Export, "export", k, count, [&work, &k, count] {
                 const std::string profile = work.StoredProfile(k, count);
                 const std::string csv = work.ExportPath(k, count);
                 return bench::InChild([&] { return bench::MeasureExport(k, profile, csv); });
             });
-            Register(report, Step::PythonWriter, "python_csv_writer", k, count, [&work, &k, count] {
+            Register(report, times, Step::PythonWriter, "python_csv_writer", k, count, [&work, &k, count] {
                 return bench::MeasurePythonWriter(work.ExportedCsv(k, count), work.PathOf("python.csv"));
             });
-            Register(report, Step::SingleWrite, "single_fwrite", k, count, [&work, &k, count] {
+            Register(report, times, Step::SingleWrite, "single_fwrite", k, count, [&work, &k, count] {
                 const std::string csv = work.ExportedCsv(k, count);
                 const std::string target = work.PathOf("fwrite.csv");
                 return bench::InChild([&] { return bench::MeasureSingleWrite(csv, target); });
             });
-            Register(report, Step::Import, "import", k, count, [&work, &k, count] {
+            Register(report, times, Step::Import, "import", k, count, [&work, &k, count] {
                 const std::string csv = work.IncomingCsv(k, count);
                 const std::string profile = work.StoredProfileCopy(k, count);
                 return bench::InChild([&] { return bench::MeasureImport(k, profile, csv); });

@@ -6,11 +6,12 @@ namespace bench {
 namespace {
 
 constexpr BenchKind kKinds[] = {
-    {olsim::ItemKind::Contact, FLAG_ADDR, "contacts", "MobileTelephoneNumber", "(425) 555-0123", false},
-    {olsim::ItemKind::Appointment, FLAG_DATE, "appointments", "Location", "Board room 2", false},
-    {olsim::ItemKind::Task, FLAG_TASK, "tasks", "DueDate", "2031-06-30", false},
+    {olsim::ItemKind::Contact, FLAG_ADDR, "contacts", "MobileTelephoneNumber", Change::Replace, "(425) 555-0123"},
+    {olsim::ItemKind::Appointment, FLAG_DATE, "appointments", "Location", Change::Replace, "Board room 2"},
+    // The priority is the one field besides the subject that the duplicate test compares.
+    {olsim::ItemKind::Task, FLAG_TASK, "tasks", "Importance", Change::RaiseImportance, ""},
     // A note's first line is its key, so the change goes below it.
-    {olsim::ItemKind::Note, FLAG_NOTE, "notes", "Body", "\r\nChanged since the export", true},
+    {olsim::ItemKind::Note, FLAG_NOTE, "notes", "Body", Change::Append, "\r\nChanged since the export"},
 };
 
 }  // namespace

@@ -10,13 +10,20 @@
 
 namespace bench {
 
+// How the changed property of an incoming item comes to differ from its stored match.
+enum class Change {
+    Replace,          // it becomes changedText
+    Append,           // changedText goes after the old text
+    RaiseImportance,  // one of Outlook's three levels up, high wrapping round to low
+};
+
 struct BenchKind {
     olsim::ItemKind item;
     int nFlag;                        // the program's AppFlag
     std::string_view name;            // as the olsim tool and the report name it
     std::string_view changedProperty; // a property behind a compared field, not a key field
-    std::string_view changedText;     // what it becomes; appended to the old text when append is set
-    bool append;
+    Change change;
+    std::string_view changedText;
 };
 
 std::span<const BenchKind> BenchKinds();

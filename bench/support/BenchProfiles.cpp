@@ -18,15 +18,18 @@ void RemoveProfile(const std::string& path)
         std::filesystem::remove(path + suffix);
 }
 
-void Change(olsim::ItemData& item, const BenchKind& kind)
+void ChangeComparedField(olsim::ItemData& item, const BenchKind& kind)
 {
     const int row = olsim::FindProperty(item.kind, kind.changedProperty);
     if (row < 0)
         throw std::logic_error("no property " + std::string(kind.changedProperty));
     const olsim::PropertyDef& def = olsim::Info(item.kind).properties[static_cast<std::size_t>(row)];
+    const olsim::PropertyValue old = olsim::GetProperty(item, row);
     std::string text(kind.changedText);
-    if (kind.append)
-        text = olsim::FormatValue(olsim::GetProperty(item, row)) + text;
+    if (kind.change == Change::Append)
+        text = olsim::FormatValue(old) + text;
+    else if (kind.change == Change::RaiseImportance)
+        text = std::to_string((olsim::AsLong(old) + 1) % 3);
     const auto value = olsim::ParseValue(def.type, text);
     if (!value || olsim::PutProperty(item, row, *value) != olsim::PutOutcome::Done)
         throw std::logic_error("cannot change " + std::string(kind.changedProperty));
@@ -67,7 +70,7 @@ void MakeIncomingProfile(const std::string& path, const BenchKind& kind, std::ui
             return fresh.Next();
         olsim::ItemData item = stored.Next();
         if (i % 2 == 1)
-            Change(item, kind);
+            ChangeComparedField(item, kind);
         return item;
     });
 }

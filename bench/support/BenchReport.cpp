@@ -89,6 +89,13 @@ double Throughput(const Result& result)
     return result.measured.seconds > 0 ? static_cast<double>(result.measured.outputBytes) / result.measured.seconds : 0;
 }
 
+// Bytes per second until the written file was on the disk.
+double DiskThroughput(const Result& result)
+{
+    const double seconds = result.measured.diskSeconds;
+    return seconds > 0 ? static_cast<double>(result.measured.outputBytes) / seconds : 0;
+}
+
 std::string FirstLineOf(const std::string& path, const std::string& key)
 {
     std::ifstream in(path);
@@ -183,13 +190,17 @@ std::vector<Report::Target> Report::Targets() const
     const Result* exported = find(Step::Export, kLargeCount);
     const Result* python = find(Step::PythonWriter, kLargeCount);
     const Result* single = find(Step::SingleWrite, kLargeCount);
-    const double overPython = exported && python && Throughput(*python) > 0 ? Throughput(*exported) / Throughput(*python) : -1;
-    add("export throughput / Python csv.writer's (100,000 contacts)", overPython, "at least 2",
+    // The writers are compared until their files are on the disk: the time a writer takes to hand
+    // its bytes to the system's cache alone depends on what earlier steps left to write back.
+    const double overPython =
+        exported && python && DiskThroughput(*python) > 0 ? DiskThroughput(*exported) / DiskThroughput(*python) : -1;
+    add("export throughput / Python csv.writer's, files on the disk (100,000 contacts)", overPython, "at least 2",
         overPython >= kLeastSpeedOverPython, 2, "");
-    const double overSingle =
-        exported && single && single->measured.seconds > 0 ? exported->measured.seconds / single->measured.seconds : -1;
-    add("export time / one fwrite's (100,000 contacts)", overSingle, "at most 3", overSingle <= kMostTimeOverSingleWrite,
-        2, "");
+    const double overSingle = exported && single && single->measured.diskSeconds > 0
+                                  ? exported->measured.diskSeconds / single->measured.diskSeconds
+                                  : -1;
+    add("export time / one fwrite's, files on the disk (100,000 contacts)", overSingle, "at most 3",
+        overSingle <= kMostTimeOverSingleWrite, 2, "");
 
     const double largeLoad = seconds(Step::Load, kLargeCount);
     add("load of 100,000 contacts", largeLoad, "below 10 s", largeLoad < kMostLargeLoadSeconds, 2, " s");
@@ -198,16 +209,18 @@ std::vector<Report::Target> Report::Targets() const
 
 void Report::PrintMarkdown(std::ostream& out, const Machine& machine) const
 {
-    out << "| step | kind | items | seconds | cpu seconds | µs per item | MB/s | peak MB | added MB | handled | converted |\n"
-        << "|---|---|--:|--:|--:|--:|--:|--:|--:|--:|--:|\n";
+    out << "| step | kind | items | seconds | cpu seconds | on disk s | µs per item | MB/s | peak MB | added MB | handled "
+           "| converted |\n"
+        << "|---|---|--:|--:|--:|--:|--:|--:|--:|--:|--:|--:|\n";
     for (const Result& result : Summary()) {
         const Measurement& m = result.measured;
         out << "| " << InfoOf(result.step).title << " | " << result.kind << " | " << Grouped(result.count) << " | ";
         if (!result.error.empty()) {
-            out << "failed: " << result.error << " | | | | | | | |\n";
+            out << "failed: " << result.error << " | | | | | | | | |\n";
             continue;
         }
         out << Fixed(m.seconds, 3) << " | " << (m.cpuSeconds > 0 ? Fixed(m.cpuSeconds, 3) : "") << " | "
+            << (m.diskSeconds > 0 ? Fixed(m.diskSeconds, 3) : "") << " | "
             << Fixed(m.seconds * 1e6 / result.count, 1) << " | "
             << (m.outputBytes > 0 ? Fixed(Throughput(result) / kMegabyte, 1) : "") << " | "
             << Fixed(static_cast<double>(m.peakBytes) / kMegabyte, 1) << " | "
@@ -237,7 +250,8 @@ void Report::WriteJson(std::ostream& out, const Machine& machine) const
             out << ", \"seconds\": " << Fixed(m.seconds, 6) << ", \"cpu_seconds\": " << Fixed(m.cpuSeconds, 6)
                 << ", \"peak_bytes\": " << m.peakBytes
                 << ", \"added_bytes\": " << m.addedBytes << ", \"handled\": " << m.items
-                << ", \"converted\": " << m.converted << ", \"output_bytes\": " << m.outputBytes << "}";
+                << ", \"converted\": " << m.converted << ", \"output_bytes\": " << m.outputBytes
+                << ", \"disk_seconds\": " << Fixed(m.diskSeconds, 6) << "}";
         else
             out << ", \"error\": " << JsonText(result.error) << "}";
         separator = ",\n";

@@ -17,6 +17,7 @@ struct Measurement {
     std::int64_t items = 0;         // what the step handled: items, rows or records
     std::int64_t converted = 0;     // of those, what changed the other side
     std::uint64_t outputBytes = 0;  // the size of the file the step wrote, if any
+    double diskSeconds = 0;         // a step that writes a file: until the file is on the disk
 };
 
 // Times step, which returns what it handled, and watches the memory while it runs.

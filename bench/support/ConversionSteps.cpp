@@ -12,12 +12,16 @@
 #include "platform/WinCompat.h"
 #include "support/KindAdapter.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace bench {
 namespace {
@@ -81,6 +85,20 @@ public:
     CxList list;
 };
 
+// How long the written file takes to reach the disk from where the step left it.
+double SecondsToDisk(const std::string& path)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const int fd = open(path.c_str(), O_RDONLY);
+    if (fd < 0 || fsync(fd) != 0) {
+        if (fd >= 0)
+            close(fd);
+        throw std::runtime_error("cannot sync " + path);
+    }
+    close(fd);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
 std::uint64_t FileSize(const std::string& path)
 {
     std::error_code error;
@@ -128,6 +146,7 @@ Measurement MeasureExport(const BenchKind& kind, const std::string& profile, con
     });
     measured.converted = measured.items;
     measured.outputBytes = FileSize(csvPath);
+    measured.diskSeconds = measured.seconds + SecondsToDisk(csvPath);
     return measured;
 }
 
@@ -179,6 +198,7 @@ Measurement MeasureSingleWrite(const std::string& source, const std::string& tar
         return std::int64_t{1};
     });
     measured.outputBytes = FileSize(target);
+    measured.diskSeconds = measured.seconds + SecondsToDisk(target);
     std::filesystem::remove(target);
     return measured;
 }
@@ -188,7 +208,8 @@ Measurement MeasurePythonWriter(const std::string& source, const std::string& ta
     const std::string script = std::string(BRINDLE_BENCH_DIR) + "/csv_writer_reference.py";
     std::istringstream answer(RunProgram({"python3", script, source, target}));
     Measurement measured;
-    answer >> measured.seconds >> measured.items >> measured.peakBytes >> measured.addedBytes >> measured.cpuSeconds;
+    answer >> measured.seconds >> measured.items >> measured.peakBytes >> measured.addedBytes >> measured.cpuSeconds >>
+        measured.diskSeconds;
     if (!answer)
         throw std::runtime_error("the Python reference gave no measurement");
     measured.converted = measured.items;

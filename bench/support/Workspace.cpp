@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include <unistd.h>
+
 namespace bench {
 namespace {
 
@@ -85,6 +87,9 @@ std::string Workspace::StoredProfileCopy(const BenchKind& kind, std::uint32_t co
     RemoveProfileFiles(copy);
     std::filesystem::copy_file(source, copy);
     m_made.insert(copy);
+    // On the disk before the step begins: the step writing into it should not wait for the
+    // copy's own write-back when the profile syncs.
+    sync();
     return copy;
 }
 

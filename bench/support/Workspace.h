@@ -25,7 +25,7 @@ public:
 
     // The profile holding count items of the kind, made from the seed.
     std::string StoredProfile(const BenchKind& kind, std::uint32_t count);
-    // A new copy of it, for a step that writes into it.
+    // A new copy of it, on the disk, for a step that writes into it.
     std::string StoredProfileCopy(const BenchKind& kind, std::uint32_t count);
     // Where the export of the stored profile goes.
     std::string ExportPath(const BenchKind& kind, std::uint32_t count) const;

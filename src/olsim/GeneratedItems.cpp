@@ -134,6 +134,8 @@ std::string ItemGenerator::Date(unsigned firstYear, unsigned years)
     return Format("%04u-%02u-%02u", year, month, day);
 }
 
+std::string ItemGenerator::Numbered() const { return " #" + std::to_string(m_count); }
+
 std::string ItemGenerator::PersonName()
 {
     const std::string first(Pick(kFirstNames));
@@ -274,7 +276,8 @@ ItemData ItemGenerator::NextAppointment()
     const std::string day = Date(2024, 2);
     const unsigned year = static_cast<unsigned>(std::stoi(day.substr(0, 4)));
     ItemBuilder appointment(ItemKind::Appointment);
-    appointment.Set("Subject", Pick(kMeetingSubjects)).Set("Location", Pick(kLocations));
+    appointment.Set("Subject", std::string(Pick(kMeetingSubjects)) + Numbered())
+        .Set("Location", Pick(kLocations));
     if (Chance(10)) {
         appointment.Set("Start", day).Set("AllDayEvent", "true").Set("BusyStatus", "0");
     } else {
@@ -310,7 +313,7 @@ ItemData ItemGenerator::NextTask()
         subject += " for " + PersonName();
     else
         subject += " for " + std::string(Pick(kTaskObjects)) + " of " + std::string(Pick(kCompanies));
-    task.Set("Subject", subject)
+    task.Set("Subject", subject + Numbered())
         .Set("StartDate", Format("%04u-%02u-01", year, month))
         .Set("DueDate", Format("%04u-%02u-%02u", year, month, 2 + Below(27)))
         .Set("Importance", std::to_string(Below(3)));
@@ -335,7 +338,7 @@ ItemData ItemGenerator::NextTask()
 ItemData ItemGenerator::NextNote()
 {
     const NoteLine& opening = Pick(kNoteOpenings);
-    std::string body = std::string(opening.lead) + PersonName() + std::string(opening.tail);
+    std::string body = std::string(opening.lead) + PersonName() + std::string(opening.tail) + Numbered();
     for (unsigned lines = Below(3); lines > 0; --lines)
         body += "\r\n" + std::string(Pick(kNoteLines));
     ItemBuilder note(ItemKind::Note);

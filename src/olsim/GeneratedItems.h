@@ -33,6 +33,9 @@ private:
     std::string Street(std::uint32_t highestNumber);
     std::string Date(unsigned firstYear, unsigned years);
     std::string PersonName();
+    // " #" and the item's number: a made item's key is its own, as a contact's e-mail
+    // address is, so that an import of made items matches just the ones made to match.
+    std::string Numbered() const;
     std::string Sentences(unsigned most);
 
     // 0 to count - 1.
