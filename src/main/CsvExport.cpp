@@ -36,7 +36,8 @@ std::string WideToAnsi(BSTR bstrText)
 // A field text of at most nMax bytes, looking no further than needed.
 std::string_view BoundedText(const char* szText, std::size_t nMax)
 {
-    if (szText == nullptr)
+    // Most fields of most records are empty: not worth a call to measure.
+    if (szText == nullptr || szText[0] == '\0')
         return {};
     const std::string_view text(szText, strnlen(szText, nMax + 1));
     return text.size() > nMax ? CutValue(text, nMax) : text;
@@ -87,8 +88,12 @@ void TCsvExporter::AppendQuoted(std::string& text, std::string_view value) const
         text += value;
         return;
     }
-    value = value.size() > CSV_VALUE_MAX - 2 ? CutValue(value, CSV_VALUE_MAX - 2) : value;
     text += m_chQuote;
+    if (value.empty()) {
+        text += m_chQuote;
+        return;
+    }
+    value = value.size() > CSV_VALUE_MAX - 2 ? CutValue(value, CSV_VALUE_MAX - 2) : value;
     // A quote character inside is doubled: copy up to and including it, then add it again.
     for (const void* pQuote = std::memchr(value.data(), m_chQuote, value.size()); pQuote != nullptr;
          pQuote = std::memchr(value.data(), m_chQuote, value.size())) {
