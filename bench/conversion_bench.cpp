@@ -129,12 +129,13 @@ public:
     }
 };
 
-// Registers one measurement, repeated: work runs in a child process each time and its time
-// is the benchmark's time.
-void Register(bench::Report& report, std::uint32_t repetitions, Step step, const char* stepName,
-              const BenchKind& kind, std::uint32_t count, std::function<Measurement()> work)
+// Registers one measurement, the run-th of its step: work runs in a child process and its
+// time is the benchmark's time.
+void Register(bench::Report& report, std::uint32_t run, Step step, const char* stepName, const BenchKind& kind,
+              std::uint32_t count, std::function<Measurement()> work)
 {
-    const std::string name = std::string(stepName) + "/" + std::string(kind.name) + "/" + std::to_string(count);
+    const std::string name = std::string(stepName) + "/" + std::string(kind.name) + "/" + std::to_string(count) +
+                             "/run:" + std::to_string(run);
     benchmark::RegisterBenchmark(name.c_str(), [&report, step, &kind, count, work](benchmark::State& state) {
         for (auto _ : state) {
             bench::Result result{step, std::string(kind.name), count, {}, {}};
@@ -155,37 +156,41 @@ void Register(bench::Report& report, std::uint32_t repetitions, Step step, const
             state.counters["added_bytes"] = static_cast<double>(result.measured.addedBytes);
             state.counters["handled"] = static_cast<double>(result.measured.items);
         }
-    })->UseManualTime()->Iterations(1)->Repetitions(static_cast<int>(repetitions))->Unit(benchmark::kSecond);
+    })->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 }
 
+// The runs of a kind's steps at every size follow one another, and the next run begins only
+// when the last size is done: a ratio between sizes compares runs made close together, while
+// the machine was in the same state.
 void RegisterAll(bench::Report& report, bench::Workspace& work, const Options& options)
 {
-    const std::uint32_t times = options.repetitions;
-    for (const std::uint32_t count : options.sizes) {
+    for (std::uint32_t run = 1; run <= options.repetitions; ++run) {
         for (const BenchKind* kind : options.kinds) {
-            const BenchKind& k = *kind;
-            Register(report, times, Step::Load, "load", k, count, [&work, &k, count] {
-                const std::string profile = work.StoredProfile(k, count);
-                return bench::InChild([&] { return bench::MeasureLoad(k, profile); });
-            });
-            Register(report, times, Step::Export, "export", k, count, [&work, &k, count] {
-                const std::string profile = work.StoredProfile(k, count);
-                const std::string csv = work.ExportPath(k, count);
-                return bench::InChild([&] { return bench::MeasureExport(k, profile, csv); });
-            });
-            Register(report, times, Step::PythonWriter, "python_csv_writer", k, count, [&work, &k, count] {
-                return bench::MeasurePythonWriter(work.ExportedCsv(k, count), work.PathOf("python.csv"));
-            });
-            Register(report, times, Step::SingleWrite, "single_fwrite", k, count, [&work, &k, count] {
-                const std::string csv = work.ExportedCsv(k, count);
-                const std::string target = work.PathOf("fwrite.csv");
-                return bench::InChild([&] { return bench::MeasureSingleWrite(csv, target); });
-            });
-            Register(report, times, Step::Import, "import", k, count, [&work, &k, count] {
-                const std::string csv = work.IncomingCsv(k, count);
-                const std::string profile = work.StoredProfileCopy(k, count);
-                return bench::InChild([&] { return bench::MeasureImport(k, profile, csv); });
-            });
+            for (const std::uint32_t count : options.sizes) {
+                const BenchKind& k = *kind;
+                Register(report, run, Step::Load, "load", k, count, [&work, &k, count] {
+                    const std::string profile = work.StoredProfile(k, count);
+                    return bench::InChild([&] { return bench::MeasureLoad(k, profile); });
+                });
+                Register(report, run, Step::Export, "export", k, count, [&work, &k, count] {
+                    const std::string profile = work.StoredProfile(k, count);
+                    const std::string csv = work.ExportPath(k, count);
+                    return bench::InChild([&] { return bench::MeasureExport(k, profile, csv); });
+                });
+                Register(report, run, Step::PythonWriter, "python_csv_writer", k, count, [&work, &k, count] {
+                    return bench::MeasurePythonWriter(work.ExportedCsv(k, count), work.PathOf("python.csv"));
+                });
+                Register(report, run, Step::SingleWrite, "single_fwrite", k, count, [&work, &k, count] {
+                    const std::string csv = work.ExportedCsv(k, count);
+                    const std::string target = work.PathOf("fwrite.csv");
+                    return bench::InChild([&] { return bench::MeasureSingleWrite(csv, target); });
+                });
+                Register(report, run, Step::Import, "import", k, count, [&work, &k, count] {
+                    const std::string csv = work.IncomingCsv(k, count);
+                    const std::string profile = work.StoredProfileCopy(k, count);
+                    return bench::InChild([&] { return bench::MeasureImport(k, profile, csv); });
+                });
+            }
         }
     }
 }
