@@ -23,7 +23,7 @@ struct BenchKind {
     std::string_view name;            // as the olsim tool and the report name it
     std::string_view changedProperty; // a property behind a compared field, not a key field
     Change change;
-    std::string_view changedText;
+    std::string_view changedText;     // what Replace sets or Append adds; unused by RaiseImportance
 };
 
 std::span<const BenchKind> BenchKinds();

@@ -84,17 +84,15 @@ std::string JsonText(const std::string& text)
     return quoted + "\"";
 }
 
-double Throughput(const Result& result)
+// Bytes written per second of the given time: the step's own, or until its file was on the disk.
+double Throughput(const Result& result, double seconds)
 {
-    return result.measured.seconds > 0 ? static_cast<double>(result.measured.outputBytes) / result.measured.seconds : 0;
-}
-
-// Bytes per second until the written file was on the disk.
-double DiskThroughput(const Result& result)
-{
-    const double seconds = result.measured.diskSeconds;
     return seconds > 0 ? static_cast<double>(result.measured.outputBytes) / seconds : 0;
 }
+
+double Throughput(const Result& result) { return Throughput(result, result.measured.seconds); }
+
+double DiskThroughput(const Result& result) { return Throughput(result, result.measured.diskSeconds); }
 
 std::string FirstLineOf(const std::string& path, const std::string& key)
 {
