@@ -1,6 +1,6 @@
 #include "support/BenchKinds.h"
 
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 
 namespace bench {
 namespace {

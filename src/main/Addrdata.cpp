@@ -1,7 +1,7 @@
 #include "main/Addrdata.h"
 
 #include "main/Addrdetail.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/ModalDialog.h"
 #include "records/CommAddrMgr.h"
 

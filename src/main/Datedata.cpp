@@ -1,6 +1,6 @@
 #include "main/Datedata.h"
 
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/Datedetail.h"
 #include "main/ModalDialog.h"
 #include "records/CommDateMgr.h"

@@ -2,7 +2,7 @@
 
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/WinUtil.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/ClickLabel.h"
 #include "main/Product.h"
 

@@ -5,7 +5,7 @@
 #include "common/outlook/OlDateUtil.h"
 #include "common/outlook/OlNoteUtil.h"
 #include "common/outlook/OlTaskUtil.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/DetailForm.h"
 #include "main/MessageBox.h"
 

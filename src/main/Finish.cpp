@@ -1,9 +1,9 @@
 #include "main/Finish.h"
 
 #include "common/misc/WinUtil.h"
-#include "main/Apputil.h"
-#include "main/ConvKind.h"
-#include "main/ConvObjects.h"
+#include "main/engine/Apputil.h"
+#include "main/engine/ConvKind.h"
+#include "main/engine/ConvObjects.h"
 #include "main/Main.h"
 #include "main/Proc.h"
 

@@ -1,7 +1,7 @@
 #include "main/LogLocation.h"
 
 #include "common/misc/WinUtil.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/MessageBox.h"
 
 #include <QGridLayout>

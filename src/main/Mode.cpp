@@ -1,6 +1,6 @@
 #include "main/Mode.h"
 
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

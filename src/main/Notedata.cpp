@@ -1,6 +1,6 @@
 #include "main/Notedata.h"
 
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/ModalDialog.h"
 #include "main/Notedetail.h"
 #include "records/CommNoteMgr.h"

@@ -1,8 +1,8 @@
 #include "main/RecordPage.h"
 
 #include "common/misc/CxList.h"
-#include "main/Apputil.h"
-#include "main/ConvObjects.h"
+#include "main/engine/Apputil.h"
+#include "main/engine/ConvObjects.h"
 #include "main/ListView.h"
 #include "main/MessageBox.h"
 

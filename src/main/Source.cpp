@@ -1,8 +1,8 @@
 #include "main/Source.h"
 
 #include "common/misc/CxFile.h"
-#include "main/Apputil.h"
-#include "main/ConvObjects.h"
+#include "main/engine/Apputil.h"
+#include "main/engine/ConvObjects.h"
 #include "main/FileDialog.h"
 #include "main/MessageBox.h"
 #include "platform/WinCompat.h"

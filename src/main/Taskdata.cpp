@@ -1,6 +1,6 @@
 #include "main/Taskdata.h"
 
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/ModalDialog.h"
 #include "main/Tododetail.h"
 #include "records/CommTaskMgr.h"

@@ -84,6 +84,14 @@ bool CommMatchIndex::Refile(std::size_t nPosition, const void* pNewContent)
     return true;
 }
 
+bool CommMatchIndex::Substitute(std::size_t nPosition, void* pRec)
+{
+    if (!Refile(nPosition, pRec))
+        return false;
+    m_slots[nPosition].pRec = pRec;
+    return true;
+}
+
 void CommMatchIndex::Clear()
 {
     m_slots = {};

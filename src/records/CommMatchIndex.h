@@ -50,6 +50,9 @@ public:
     // Files the record at nPosition for the content pNewContent is about to give it; false,
     // nothing changed, for a position with no record or when memory runs out.
     bool Refile(std::size_t nPosition, const void* pNewContent);
+    // Files pRec at nPosition in place of the record there, for a stand-in whose content the
+    // stored record is about to take; false, nothing changed, as for Refile.
+    bool Substitute(std::size_t nPosition, void* pRec);
     // Forgets every record and gives the memory back.
     void Clear();
 

@@ -88,6 +88,28 @@ public:
         return match.nCode;
     }
 
+    // What the duplicate test would answer for each of incoming, in order, if each were then
+    // saved as the conversion run saves it: a record with no match is added, so later ones
+    // match it; a record of the same key is written over the stored one, so later ones meet
+    // its new content. Nothing stored changes; the records of incoming must outlive nothing
+    // but the call. A record the index has no memory for is answered kMatchNoRecord.
+    std::vector<CommMatch> PreviewMatches(std::span<Rec* const> incoming) const
+    {
+        std::vector<CommMatch> matches;
+        matches.reserve(incoming.size());
+        CommMatchIndex index = m_index;
+        for (Rec* const pRec : incoming) {
+            CommMatch match = pRec != nullptr ? index.Find(pRec) : CommMatch{kMatchNoRecord, 0};
+            const bool bFiled = match.nCode == kMatchNone     ? index.Append(pRec)
+                                : match.nCode == kMatchSameKey ? index.Substitute(match.nPosition, pRec)
+                                                               : true;
+            if (!bFiled)
+                match.nCode = kMatchNoRecord;
+            matches.push_back(match);
+        }
+        return matches;
+    }
+
     // Writes pRec over the stored record at the 0-based position, which keeps its own
     // native image. False, nothing changed, for a null pRec, a position with no record or
     // exhausted memory. Overwriting a stored record any other way leaves the duplicate

@@ -1,9 +1,9 @@
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "common/outlook/FieldEntry.h"
-#include "main/Apputil.h"
-#include "main/ConvKind.h"
-#include "main/CsvImport.h"
+#include "main/engine/Apputil.h"
+#include "main/engine/ConvKind.h"
+#include "main/engine/CsvImport.h"
 #include "records/CommAddrRec.h"
 #include "support/TempDir.h"
 

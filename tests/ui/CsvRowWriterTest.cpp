@@ -4,9 +4,9 @@
 #include "common/misc/CxList.h"
 #include "common/outlook/FieldEntry.h"
 #include "common/outlook/OlAddrItem.h"
-#include "main/Apputil.h"
-#include "main/ConvKind.h"
-#include "main/CsvExport.h"
+#include "main/engine/Apputil.h"
+#include "main/engine/ConvKind.h"
+#include "main/engine/CsvExport.h"
 #include "records/CommAddrRec.h"
 #include "support/TempDir.h"
 

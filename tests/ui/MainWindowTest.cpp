@@ -5,7 +5,7 @@
 #include "main/ClickLabel.h"
 #include "main/Main.h"
 #include "main/Mode.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "support/TempDir.h"
 
 #include <QPushButton>

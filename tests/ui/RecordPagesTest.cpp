@@ -3,7 +3,7 @@
 #include "common/outlook/OlAddrUtil.h"
 #include "common/misc/CxMemory.h"
 #include "main/Addrdata.h"
-#include "main/ConvKind.h"
+#include "main/engine/ConvKind.h"
 #include "main/Datedata.h"
 #include "main/Notedata.h"
 #include "main/Taskdata.h"

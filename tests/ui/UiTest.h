@@ -2,7 +2,7 @@
 // of shown or started, the settings start from scratch, and no window may be left behind.
 #pragma once
 
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/MessageBox.h"
 #include "main/ModalDialog.h"
 #include "platform/WinCompat.h"

@@ -5,7 +5,7 @@
 #include "WizardTest.h"
 
 #include "common/misc/CxFile.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 #include "main/Csvfield.h"
 #include "main/Finish.h"
 #include "main/Main.h"

@@ -7,7 +7,7 @@
 #include "UiTest.h"
 
 #include "common/misc/CxList.h"
-#include "main/ConvObjects.h"
+#include "main/engine/ConvObjects.h"
 #include "main/FileDialog.h"
 #include "main/Pause.h"
 #include "olsim/OutlookSimulator.h"

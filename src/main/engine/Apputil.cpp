@@ -1,4 +1,4 @@
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 
 #include "common/misc/CxIniUtil.h"
 

@@ -1,11 +1,11 @@
-#include "main/ConversionRun.h"
+#include "main/engine/ConversionRun.h"
 
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
-#include "main/Apputil.h"
-#include "main/ConvKind.h"
-#include "main/CsvExport.h"
+#include "main/engine/Apputil.h"
+#include "main/engine/ConvKind.h"
+#include "main/engine/CsvExport.h"
 
 #include <cstdint>
 #include <optional>

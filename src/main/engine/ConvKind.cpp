@@ -1,13 +1,14 @@
-#include "main/ConvKind.h"
+#include "main/engine/ConvKind.h"
 
 #include "common/outlook/OlAddrUtil.h"
 #include "common/outlook/OlDateUtil.h"
 #include "common/outlook/OlItemSupport.h"
 #include "common/outlook/OlNoteUtil.h"
 #include "common/outlook/OlTaskUtil.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -35,10 +36,17 @@ struct TKindGlue {
         return TUtil::SetFieldText(nId, szText, static_cast<TRec*>(pRec));
     }
 
+    // A null text stores nothing, so a record of the kind only answers whether it would.
+    static bool ImportsField(unsigned nId)
+    {
+        const auto pProbe = std::make_unique<TRec>();
+        return TUtil::SetFieldText(nId, nullptr, pProbe.get());
+    }
+
     static constexpr TConvKind Row(int nFlag, const char* szAppName)
     {
         return {nFlag, szAppName, sizeof(TRec), &TUtil::GetFieldCount, &TUtil::GetFieldDef, &HasImage,
-                &GetRecordText, &SetFieldText};
+                &GetRecordText, &SetFieldText, &ImportsField};
     }
 };
 

@@ -20,6 +20,8 @@ struct TConvKind {
     const char* (*GetRecordText)(const void* pRec, unsigned nId);
     // Stores one CSV text into the record; false for a field the kind does not import.
     bool (*SetFieldText)(unsigned nId, const char* szText, void* pRec);
+    // Whether the import stores field nId into a record (some fields are only exported).
+    bool (*ImportsField)(unsigned nId);
 };
 
 // The row of an AppFlag code; null for any other value.

@@ -1,4 +1,4 @@
-#include "main/ConvObjects.h"
+#include "main/engine/ConvObjects.h"
 
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxFile.h"
@@ -7,7 +7,7 @@
 #include "common/outlook/OlDateUtil.h"
 #include "common/outlook/OlNoteUtil.h"
 #include "common/outlook/OlTaskUtil.h"
-#include "main/Apputil.h"
+#include "main/engine/Apputil.h"
 
 #include <new>
 

@@ -1,11 +1,11 @@
-#include "main/CsvImport.h"
+#include "main/engine/CsvImport.h"
 
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxMemory.h"
 #include "common/outlook/FieldEntry.h"
-#include "main/ConvKind.h"
+#include "main/engine/ConvKind.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "main/CsvExport.h"
+#include "main/engine/CsvExport.h"
 
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "common/outlook/FieldEntry.h"
-#include "main/ConvKind.h"
+#include "main/engine/ConvKind.h"
 #include "platform/WinCompat.h"
 
 #include <charconv>

@@ -1,0 +1,138 @@
+// The preview of an import answers, for each incoming record, what the duplicate test will
+// answer when the run reaches it: after the earlier records of the same run were added or
+// written over their matches. It is checked against the run itself, replayed on a second
+// manager holding the same records, over seeded draws from small pools so that records
+// repeat and keys collide within one run.
+#include "records/CommAddrMgr.h"
+#include "records/CommTaskMgr.h"
+
+#include "RecordTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+using record_tests::SetText;
+
+namespace {
+
+struct ContactKind {
+    using Rec = CommAddrRec;
+    using Mgr = CommAddrMgr;
+    static void Fill(Rec& rec, std::mt19937& engine)
+    {
+        static constexpr std::array kFirst = {"Ann", "Bob"};
+        static constexpr std::array kLast = {"Lee", "Kim"};
+        static constexpr std::array kCompany = {"Acme", "Initech", ""};
+        SetText(rec.szFirstName, kFirst[engine() % kFirst.size()]);
+        SetText(rec.szLastName, kLast[engine() % kLast.size()]);
+        SetText(rec.szCompany, kCompany[engine() % kCompany.size()]);
+    }
+};
+
+struct TaskKind {
+    using Rec = CommTaskRec;
+    using Mgr = CommTaskMgr;
+    static void Fill(Rec& rec, std::mt19937& engine)
+    {
+        static constexpr std::array kSubject = {"Call Ann", "Pay rent", ""};
+        static constexpr std::array kPriority = {kTaskPriorityNormal, kTaskPriorityHigh};
+        SetText(rec.szSubject, kSubject[engine() % kSubject.size()]);
+        rec.nPriority = kPriority[engine() % kPriority.size()];
+    }
+};
+
+template <typename Kind>
+class PreviewMatches : public ::testing::Test {
+protected:
+    using Rec = typename Kind::Rec;
+
+    std::vector<std::unique_ptr<Rec>> Draw(std::mt19937& engine, int nCount)
+    {
+        std::vector<std::unique_ptr<Rec>> records;
+        for (int n = 0; n < nCount; ++n) {
+            records.push_back(record_tests::NewRecord<Rec>());
+            Kind::Fill(*records.back(), engine);
+        }
+        return records;
+    }
+
+    // What the run does with each record: the duplicate test, then an add or a write over
+    // the match, as the adapters save records.
+    static std::vector<CommMatch> Replay(typename Kind::Mgr& mgr, const std::vector<Rec*>& incoming)
+    {
+        std::vector<CommMatch> matches;
+        for (Rec* pRec : incoming) {
+            Rec* pFound = nullptr;
+            int nIndex = 0;
+            const int nCode = mgr.FindMatch(pRec, &pFound, &nIndex);
+            matches.push_back({nCode, static_cast<std::size_t>(nIndex)});
+            if (nCode == kMatchNone) {
+                EXPECT_NE(mgr.AddRecord(pRec), nullptr);
+            } else if (nCode == kMatchSameKey) {
+                EXPECT_TRUE(mgr.ReplaceRecord(nIndex, pRec));
+            }
+        }
+        return matches;
+    }
+};
+
+using Kinds = ::testing::Types<ContactKind, TaskKind>;
+TYPED_TEST_SUITE(PreviewMatches, Kinds);
+
+TYPED_TEST(PreviewMatches, AnswersWhatTheRunFindsAndChangesNothingStored)
+{
+    std::array<int, 4> codesSeen{};
+    for (std::uint32_t nSeed = 1; nSeed <= 40; ++nSeed) {
+        std::mt19937 engine(nSeed);
+        const auto stored = this->Draw(engine, static_cast<int>(engine() % 4));
+        const auto incoming = this->Draw(engine, 8);
+        std::vector<typename TypeParam::Rec*> pointers;
+        for (const auto& pRec : incoming)
+            pointers.push_back(pRec.get());
+
+        typename TypeParam::Mgr previewed;
+        typename TypeParam::Mgr replayed;
+        for (const auto& pRec : stored) {
+            ASSERT_NE(previewed.AddRecord(pRec.get()), nullptr);
+            ASSERT_NE(replayed.AddRecord(pRec.get()), nullptr);
+        }
+
+        const std::vector<CommMatch> preview = previewed.PreviewMatches(pointers);
+        const std::vector<CommMatch> run = this->Replay(replayed, pointers);
+        ASSERT_EQ(preview.size(), run.size()) << "seed " << nSeed;
+        for (std::size_t n = 0; n < run.size(); ++n) {
+            EXPECT_EQ(preview[n].nCode, run[n].nCode) << "seed " << nSeed << ", record " << n;
+            if (run[n].nCode != kMatchNone) {
+                EXPECT_EQ(preview[n].nPosition, run[n].nPosition) << "seed " << nSeed << ", record " << n;
+            }
+            ++codesSeen[static_cast<std::size_t>(run[n].nCode)];
+        }
+
+        std::size_t nStored = 0;
+        for (auto* pRec = previewed.GetFirst(); pRec != nullptr; pRec = previewed.GetNext(), ++nStored)
+            EXPECT_EQ(std::memcmp(pRec, stored[nStored].get(), offsetof(typename TypeParam::Rec, pNative)), 0);
+        EXPECT_EQ(nStored, stored.size());
+    }
+    // The draws must have met every answer, or the comparison proved little.
+    EXPECT_GT(codesSeen[kMatchIdentical], 0);
+    EXPECT_GT(codesSeen[kMatchNone], 0);
+    EXPECT_GT(codesSeen[kMatchSameKey], 0);
+}
+
+TEST(PreviewMatchesOf, ANullRecordIsNoRecord)
+{
+    CommAddrMgr mgr;
+    CommAddrRec* incoming[] = {nullptr};
+    const auto matches = mgr.PreviewMatches(incoming);
+    ASSERT_EQ(matches.size(), 1u);
+    EXPECT_EQ(matches[0].nCode, kMatchNoRecord);
+}
+
+}  // namespace
