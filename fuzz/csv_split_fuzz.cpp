@@ -1,11 +1,16 @@
-// The CSV splitter and the record reader on any file: the reader hands out the file's
-// text whole and in order (UTF-8 as it is, any other text as UTF-8), a record ends at a
-// line end outside quotes, the splitter copes with every record, and a value quoted and
-// split again comes back unchanged.
+// The CSV text of any file: decoding it to UTF-8 in any encoding, walking its records and
+// splitting each one with any quote and delimiter; and the record reader on the same file.
+// The decoded text is valid UTF-8 that keeps what the encoding promises, the records and
+// their line ends make up the text, a record holds a line end only inside a quoted field,
+// the splitter and the field count agree, and split values quoted again split back
+// unchanged.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 #include "FuzzScratch.h"
 
+#include "common/misc/CsvDelimiter.h"
+#include "common/misc/CsvEncoding.h"
+#include "common/misc/CsvRecordWalker.h"
 #include "common/misc/CxFile.h"
 #include "platform/WinCompat.h"
 
@@ -21,7 +26,10 @@ using fuzz_support::FuzzCheck;
 
 namespace {
 
-// The program's own quote marks, no quoting, and any ASCII character that is no separator.
+constexpr std::string_view kDelimiters = ",;\t";
+
+// The program's own quote marks, no quoting, and any ASCII character that is neither a
+// delimiter nor a line end.
 char ChooseQuote(fuzz_support::FuzzInput& input)
 {
     switch (input.TakeByte() % 4) {
@@ -33,8 +41,15 @@ char ChooseQuote(fuzz_support::FuzzInput& input)
         return '\'';
     default:
         const char chQuote = static_cast<char>(input.TakeByte() & 0x7F);
-        return std::strchr(",\r\n", chQuote) == nullptr ? chQuote : '"';
+        return std::strchr(",;\t\r\n", chQuote) == nullptr ? chQuote : '"';
     }
+}
+
+char ChooseDelimiter(fuzz_support::FuzzInput& input) { return kDelimiters[input.TakeByte() % kDelimiters.size()]; }
+
+TCsvEncodingChoice ChooseEncoding(fuzz_support::FuzzInput& input)
+{
+    return static_cast<TCsvEncodingChoice>(input.TakeByte() % 4);
 }
 
 bool IsUtf8(std::string_view text)
@@ -51,66 +66,188 @@ std::string AsciiOf(std::string_view text)
     return ascii;
 }
 
-// Text read from a file is the text written when that is UTF-8; any other text is taken
-// for Windows-1252, whose characters past ASCII all become longer UTF-8 sequences.
-void CheckReadBack(std::string_view written, std::string_view read)
+std::string_view WithoutUtf8Mark(std::string_view bytes)
 {
-    if (IsUtf8(written)) {
-        FuzzCheck(read == written, "UTF-8 text reads back unchanged");
-        return;
-    }
-    FuzzCheck(IsUtf8(read), "text that is not UTF-8 reads back as UTF-8");
-    FuzzCheck(AsciiOf(read) == AsciiOf(written), "reading keeps every ASCII character in its place");
+    return bytes.starts_with(CsvUtf8ByteOrderMark()) ? bytes.substr(CsvUtf8ByteOrderMark().size()) : bytes;
 }
 
-void CheckSplit(CSV& splitter, const std::string& record)
+bool AskedOrDetected(TCsvEncodingChoice choice, TCsvEncodingChoice asked)
 {
-    if (!splitter.Parse(record.c_str())) {
-        FuzzCheck(record.empty() || record[0] == '\0', "only an empty line fails to split");
-        return;
+    return choice == asked || choice == TCsvEncodingChoice::Detect;
+}
+
+bool IsUtf16(TCsvEncoding nEncoding)
+{
+    return nEncoding == TCsvEncoding::Utf16Le || nEncoding == TCsvEncoding::Utf16Be;
+}
+
+void CheckDecoded(std::string_view bytes, TCsvEncodingChoice choice, const TCsvFileText& decoded)
+{
+    FuzzCheck(IsUtf8(decoded.szText), "decoded text is UTF-8");
+    FuzzCheck(!decoded.bDroppedOddByte || IsUtf16(decoded.nEncoding), "only UTF-16 drops an odd byte");
+    FuzzCheck(decoded.szText.find('\0') == std::string::npos || !decoded.bLooksLikeText,
+              "text with a zero character does not look like text");
+    if (bytes.empty())
+        FuzzCheck(decoded.szText.empty() && decoded.bLooksLikeText, "an empty file is empty text");
+    switch (decoded.nEncoding) {
+    case TCsvEncoding::Utf8:
+    case TCsvEncoding::Utf8Bom:
+        FuzzCheck(AskedOrDetected(choice, TCsvEncodingChoice::Utf8), "UTF-8 when asked or found");
+        FuzzCheck(choice != TCsvEncodingChoice::Detect || decoded.nEncoding == TCsvEncoding::Utf8Bom || IsUtf8(bytes),
+                  "only valid UTF-8 without a mark is found to be UTF-8");
+        if (IsUtf8(WithoutUtf8Mark(bytes)))
+            FuzzCheck(decoded.szText == WithoutUtf8Mark(bytes), "UTF-8 reads back unchanged but for its mark");
+        break;
+    case TCsvEncoding::Windows1252:
+        FuzzCheck(AskedOrDetected(choice, TCsvEncodingChoice::Windows1252), "Windows-1252 when asked or found");
+        FuzzCheck(choice != TCsvEncodingChoice::Detect || !IsUtf8(bytes),
+                  "only text that is not UTF-8 is taken for Windows-1252");
+        FuzzCheck(AsciiOf(decoded.szText) == AsciiOf(bytes), "Windows-1252 keeps every ASCII character in its place");
+        break;
+    case TCsvEncoding::Utf16Le:
+    case TCsvEncoding::Utf16Be:
+        FuzzCheck(AskedOrDetected(choice, TCsvEncodingChoice::Utf16), "UTF-16 when asked or found");
+        FuzzCheck(decoded.szText.size() <= bytes.size() / 2 * 3, "a UTF-16 unit gives at most three bytes");
+        break;
     }
-    const std::size_t nLength = std::strlen(record.c_str());
-    FuzzCheck(splitter.GetCount() >= 1, "a split line has a field");
-    FuzzCheck(splitter.GetCount() <= static_cast<std::size_t>(std::count(record.begin(), record.end(), ',')) + 1,
-              "no more fields than commas and one");
+}
+
+// An independent reading of the quoting rule, one character at a time: whether the record
+// holds a line end outside a quoted field, and whether it ends inside one.
+struct QuoteReading {
+    bool bLineEndOutside = false;
+    bool bEndsInside = false;
+};
+
+QuoteReading ReadQuotes(std::string_view record, char chQuote, char chDelimiter)
+{
+    enum class State { FieldStart, Bare, Quoted, QuoteSeen };
+    State state = State::FieldStart;
+    QuoteReading reading;
+    for (const char ch : record) {
+        const bool bLineEnd = ch == '\r' || ch == '\n';
+        switch (state) {
+        case State::FieldStart:
+        case State::Bare:
+            if (state == State::FieldStart && chQuote != '\0' && ch == chQuote)
+                state = State::Quoted;
+            else if (ch == chDelimiter)
+                state = State::FieldStart;
+            else
+                state = State::Bare;
+            reading.bLineEndOutside |= bLineEnd && state != State::Quoted;
+            break;
+        case State::Quoted:
+            if (ch == chQuote)
+                state = State::QuoteSeen;
+            break;
+        case State::QuoteSeen:
+            if (ch == chDelimiter) {
+                state = State::FieldStart;
+            } else if (bLineEnd) {
+                reading.bLineEndOutside = true;
+                state = State::Bare;
+            } else {
+                state = State::Quoted;
+            }
+            break;
+        }
+    }
+    reading.bEndsInside = state == State::Quoted;
+    return reading;
+}
+
+void CheckRequoted(CSV& splitter, const std::vector<std::string>& fields, char chQuote, char chDelimiter)
+{
+    std::string line;
+    for (const std::string& field : fields) {
+        if (&field != &fields.front())
+            line += chDelimiter;
+        line += QuoteCsvValue(field, chQuote);
+    }
+    TCsvRecordWalker walker(line, chQuote, chDelimiter);
+    std::string_view record;
+    FuzzCheck(walker.Next(record) && record == line, "a quoted row is one record");
+    FuzzCheck(splitter.Parse(line) && splitter.GetCount() == fields.size(), "every quoted value is one field");
     for (std::uint32_t nItem = 0; nItem < splitter.GetCount(); ++nItem)
-        FuzzCheck(std::strlen(splitter.GetItem(nItem)) <= nLength, "a field is part of its line");
-    FuzzCheck(splitter.GetItem(splitter.GetCount())[0] == '\0', "a field past the end is empty");
-
-    // A field may be split again with the buffer it lives in.
-    const std::string first = splitter.GetItem(0);
-    if (splitter.Parse(splitter.GetItem(0)))
-        FuzzCheck(splitter.GetCount() >= 1, "a field split again has a field");
-    else
-        FuzzCheck(first.empty(), "only an empty field fails to split again");
+        FuzzCheck(fields[nItem] == splitter.GetItem(nItem), "a quoted value splits back unchanged");
 }
 
-void CheckRecordReader(std::string_view bytes, char chQuote)
+void CheckSplit(CSV& splitter, std::string_view record, char chQuote, char chDelimiter)
 {
-    const std::string path = fuzz_support::WriteScratchFile("records.csv", bytes);
-    CxFile file;
-    FuzzCheck(file.Open(path.c_str(), "rb"), "the input file opens");
+    if (!splitter.Parse(record)) {
+        FuzzCheck(record.empty(), "only an empty record fails to split");
+        return;
+    }
+    FuzzCheck(splitter.GetCount() == CountCsvFields(record, chQuote, chDelimiter), "the field count is the split's");
+    std::vector<std::string> fields;
+    for (std::uint32_t nItem = 0; nItem < splitter.GetCount(); ++nItem) {
+        fields.emplace_back(splitter.GetItem(nItem));
+        FuzzCheck(fields.back().size() <= record.size(), "a field is part of its record");
+        FuzzCheck(IsUtf8(fields.back()), "a field of UTF-8 text keeps whole characters");
+    }
+    FuzzCheck(splitter.GetItem(splitter.GetCount())[0] == '\0', "a field past the end is empty");
+    if (chQuote != '\0')
+        CheckRequoted(splitter, fields, chQuote, chDelimiter);
+}
+
+void CheckWalk(std::string_view text, char chQuote, char chDelimiter)
+{
     CSV splitter;
     splitter.SetQuote(chQuote);
+    splitter.SetDelimiter(chDelimiter);
+    TCsvRecordWalker walker(text, chQuote, chDelimiter);
+    std::size_t nPos = 0;
+    std::string_view record;
+    while (walker.Next(record)) {
+        FuzzCheck(record.data() == text.data() + nPos, "records come in order, nothing skipped");
+        nPos += record.size();
+        const QuoteReading reading = ReadQuotes(record, chQuote, chDelimiter);
+        FuzzCheck(!reading.bLineEndOutside, "a record holds line ends only inside quoted fields");
+        FuzzCheck(reading.bEndsInside == walker.EndsInsideQuotes(),
+                  "the walker knows whether a record ends inside quotes");
+        if (nPos < text.size()) {
+            FuzzCheck(!reading.bEndsInside, "only the last record ends inside quotes");
+            FuzzCheck(text[nPos] == '\r' || text[nPos] == '\n', "a line end follows a record");
+            nPos += text.compare(nPos, 2, "\r\n") == 0 ? 2 : 1;
+        }
+        FuzzCheck(CSV::EndsInsideQuotes(record, chQuote, chDelimiter) == reading.bEndsInside,
+                  "the quote state of a record is the walker's");
+        CheckSplit(splitter, record, chQuote, chDelimiter);
+    }
+    FuzzCheck(nPos == text.size(), "the records reach the end of the text");
+    FuzzCheck(kDelimiters.find(DetectCsvDelimiter(text, chQuote)) != std::string_view::npos,
+              "the detected delimiter is one of the three");
+}
+
+// The record reader hands out the file's text whole and in order: UTF-8 as it is, any other
+// text as UTF-8 with every ASCII character in its place.
+void CheckRecordReader(const std::string& path, std::string_view bytes, char chQuote, char chDelimiter)
+{
+    CxFile file;
+    FuzzCheck(file.Open(path.c_str(), "rb"), "the input file opens");
     std::string joined;
     std::string record;
     std::string previous;
-    bool bHavePrevious = false;
-    while (file.ReadRecord(record, chQuote)) {
+    while (file.ReadRecord(record, chQuote, chDelimiter)) {
         FuzzCheck(!record.empty(), "a record is never empty");
         FuzzCheck(IsUtf8(record), "a record is UTF-8");
-        if (bHavePrevious) {
+        if (!previous.empty()) {
             FuzzCheck(previous.back() == '\n', "only the last record lacks a line end");
-            FuzzCheck(!CSV::EndsInsideQuotes(previous, chQuote), "only the last record ends inside quotes");
+            FuzzCheck(!CSV::EndsInsideQuotes(previous, chQuote, chDelimiter),
+                      "only the last record ends inside quotes");
         }
         joined += record;
-        CheckSplit(splitter, record);
         previous = record;
-        bHavePrevious = true;
     }
     FuzzCheck(record.empty(), "the end of the file gives no record");
-    FuzzCheck(!file.ReadRecord(record, chQuote), "the end of the file stays the end");
-    CheckReadBack(bytes, joined);
+    FuzzCheck(!file.ReadRecord(record, chQuote, chDelimiter), "the end of the file stays the end");
+    if (IsUtf8(bytes)) {
+        FuzzCheck(joined == bytes, "UTF-8 text reads back unchanged");
+    } else {
+        FuzzCheck(IsUtf8(joined), "text that is not UTF-8 reads back as UTF-8");
+        FuzzCheck(AsciiOf(joined) == AsciiOf(bytes), "reading keeps every ASCII character in its place");
+    }
 }
 
 // Values separated by zero bytes, which no value of a C string holds.
@@ -124,15 +261,16 @@ std::vector<std::string> ValuesOf(std::string_view bytes)
     return values;
 }
 
-void CheckRoundTrip(std::string_view bytes, char chQuote)
+// The values written as the export writes a row, read back as one record of the same values.
+void CheckRoundTrip(std::string_view bytes, char chQuote, char chDelimiter)
 {
     if (chQuote == '\0')
         chQuote = '"';
     const std::vector<std::string> values = ValuesOf(bytes);
     std::string line;
     for (const std::string& value : values) {
-        if (!line.empty())
-            line += ',';
+        if (&value != &values.front())
+            line += chDelimiter;
         line += QuoteCsvValue(value, chQuote);
     }
     line += "\r\n";
@@ -141,18 +279,18 @@ void CheckRoundTrip(std::string_view bytes, char chQuote)
     CxFile file;
     FuzzCheck(file.Open(path.c_str(), "rb"), "the written file opens");
     std::string record;
-    FuzzCheck(file.ReadRecord(record, chQuote), "the written line reads back");
-    CheckReadBack(line, record);
+    FuzzCheck(file.ReadRecord(record, chQuote, chDelimiter), "the written line reads back");
     std::string after;
-    FuzzCheck(!file.ReadRecord(after, chQuote), "the written line is the only record");
+    FuzzCheck(!file.ReadRecord(after, chQuote, chDelimiter), "the written line is the only record");
+    if (IsUtf8(line))
+        FuzzCheck(record == line, "a UTF-8 line reads back unchanged");
 
     CSV splitter;
     splitter.SetQuote(chQuote);
-    FuzzCheck(splitter.Parse(record.c_str()), "the line read back splits");
-    FuzzCheck(splitter.GetCount() == values.size(), "every value read back is one field");
-    FuzzCheck(splitter.Parse(line.c_str()), "the written line splits");
-    FuzzCheck(splitter.GetCount() == values.size(), "every quoted value is one field");
-    for (std::uint32_t nItem = 0; nItem < splitter.GetCount() && nItem < values.size(); ++nItem)
+    splitter.SetDelimiter(chDelimiter);
+    FuzzCheck(splitter.Parse(record) && splitter.GetCount() == values.size(), "every value read back is one field");
+    FuzzCheck(splitter.Parse(line) && splitter.GetCount() == values.size(), "every quoted value is one field");
+    for (std::uint32_t nItem = 0; nItem < splitter.GetCount(); ++nItem)
         FuzzCheck(values[nItem] == splitter.GetItem(nItem), "a quoted value splits back unchanged");
 }
 
@@ -162,7 +300,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 {
     fuzz_support::FuzzInput input(pData, nSize);
     const char chQuote = ChooseQuote(input);
-    CheckRecordReader(input.Rest(), chQuote);
-    CheckRoundTrip(input.Rest(), chQuote);
+    const char chDelimiter = ChooseDelimiter(input);
+    const TCsvEncodingChoice encoding = ChooseEncoding(input);
+    const std::string_view bytes = input.Rest();
+
+    const TCsvFileText decoded = DecodeCsvBytes(bytes, encoding);
+    CheckDecoded(bytes, encoding, decoded);
+    CheckWalk(decoded.szText, chQuote, chDelimiter);
+
+    const std::string path = fuzz_support::WriteScratchFile("records.csv", bytes);
+    TCsvFileText loaded;
+    FuzzCheck(LoadCsvFileText(path.c_str(), encoding, loaded) && loaded.szText == decoded.szText,
+              "a file loads as its bytes decode");
+    CheckRecordReader(path, bytes, chQuote, chDelimiter);
+    CheckRoundTrip(bytes, chQuote, chDelimiter);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,9 +33,11 @@ struct SplitCase {
     char quote;  // 0: quoting off
     std::string line;
     std::vector<std::string> expected;
+    char delimiter = ',';
 };
 
 const SplitCase kSplitCases[] = {
+    // Quoting off: the line is cut at each delimiter and nothing else.
     {"bare fields with an empty one", 0, "a,b,,c\r\n", {"a", "b", "", "c"}},
     {"bare line feed only", 0, "a,b,,c\n", {"a", "b", "", "c"}},
     {"no comma", 0, "abc\r\n", {"abc"}},
@@ -44,10 +47,9 @@ const SplitCase kSplitCases[] = {
     {"line end alone", 0, "\r\n", {""}},
     {"carriage return inside stays", 0, "a\rb,c", {"a\rb", "c"}},
     {"quotes are text without quoting", 0, "\"x\",y", {"\"x\"", "y"}},
+
+    // Every value quoted and inner quotes doubled, as this program writes.
     {"bar quote protects a comma", '|', "|a|,|b,c|,||\r\n", {"a", "b,c", ""}},
-    {"unquoted field loses its ends", '"', "abc\r\n", {"b"}},
-    {"one-character field becomes empty", '"', "x", {""}},
-    {"one-character fields between commas", '"', "x,y,\"z\"", {"", "", "z"}},
     {"leading comma with quoting", '"', ",\"a\"", {"", "a"}},
     {"quoted fields", '"', "\"a\",\"b\"\r\n", {"a", "b"}},
     {"doubled quote becomes one", '"', "\"a\"\"b\",\"c\"", {"a\"b", "c"}},
@@ -55,15 +57,49 @@ const SplitCase kSplitCases[] = {
     {"value of one quote and an empty value", '"', "\"\"\"\",\"\"", {"\"", ""}},
     {"commas after a doubled quote stay protected", '"', "\"a,\"\"b\"\",c\",\"d\"", {"a,\"b\",c", "d"}},
     {"line end inside a quoted value", '"', "\"a\r\nb\",\"c\"\r\n", {"a\r\nb", "c"}},
-    {"odd quote swallows the rest of the line", '|', "|x|y|,|z|", {"x|y|,|z"}},
-    {"single quote inside stays", '"', "\"a\"b\"", {"a\"b"}},
-};
+    {"doubled quote before a line end inside", '"', "\"a\"\"\nb\"", {"a\"\nb"}},
 
+    // Minimal quoting, as Python's csv module and spreadsheets write: only values holding
+    // the delimiter, a quote or a line end are quoted.
+    {"python minimal quoting", '"', "Smith,\"12 Main St, Apt 4\",\"say \"\"hi\"\"\",,\"l1\nl2\"\r\n",
+     {"Smith", "12 Main St, Apt 4", "say \"hi\"", "", "l1\nl2"}},
+    {"python row of one empty value", '"', "\"\"\r\n", {""}},
+    {"bare fields with quoting on", '"', "abc,x,\r\n", {"abc", "x", ""}},
+    {"one-character field", '"', "x", {"x"}},
+    {"one-character fields between commas", '"', "x,y,\"z\"", {"x", "y", "z"}},
+    {"spreadsheet numbers bare, text quoted", '"', "\"Smith\",42,\"\",3.5", {"Smith", "42", "", "3.5"}},
+    {"spreadsheet semicolons with decimal commas", '"', "M\xC3\xBCller;1,5;\"a;b\"", {"M\xC3\xBCller", "1,5", "a;b"},
+     ';'},
+    {"tab-separated with a quoted tab", '"', "a\t\"b\tc\"\t\r\n", {"a", "b\tc", ""}, '\t'},
+    {"comma is text between tabs", '"', "a,b\tc", {"a,b", "c"}, '\t'},
+    {"quoted comma is text between semicolons", '\'', "'x,y';'it''s'", {"x,y", "it's"}, ';'},
+
+    // Files of old versions, which did not double quotes inside values.
+    {"single quotes inside stay", '"', "\"a\"b\"c\"", {"a\"b\"c"}},
+    {"single quote inside stays", '"', "\"a\"b\"", {"a\"b"}},
+    {"quoted words inside a value", '"', "\"say \"hi\" there\",\"x\"", {"say \"hi\" there", "x"}},
+    {"bar quotes inside a value", '|', "|x|y|,|z|", {"x|y", "z"}},
+
+    // A quote character inside a field that does not begin with one is text.
+    {"quote inside a bare field", '"', "a\"b,c", {"a\"b", "c"}},
+    {"inches mark", '"', "5'11\",\"tall\"", {"5'11\"", "tall"}},
+    {"doubled quotes inside a bare field stay doubled", '"', "ab\"\",c", {"ab\"\"", "c"}},
+    {"bare field ending in a quote", '"', "O\"Brien\",\"x\"", {"O\"Brien\"", "x"}},
+    {"space before a quote makes the field bare", '"', " \"a\",b", {" \"a\"", "b"}},
+
+    // Quoted fields that do not close where a writer would close them.
+    {"never closed", '"', "\"abc", {"abc"}},
+    {"never closed after a bare field", '"', "a,\"b,c\r\n", {"a", "b,c"}},
+    {"space after the closing quote keeps it open", '"', "\"a\" ,b", {"a\" ,b"}},
+    {"text after a quote closed by a line end stays", '"', "\"a\"\rb\"c,d", {"a\rb\"c", "d"}},
+    {"quoted text after a line end stays as it is", '"', "\"a\"\r\n\"\"b\",c", {"a\r\n\"\"b\"", "c"}},
+};
 TEST(CsvSplit, SplitsLinesIntoFields)
 {
     for (const SplitCase& c : kSplitCases) {
         CSV csv;
         csv.SetQuote(c.quote);
+        csv.SetDelimiter(c.delimiter);
         ASSERT_TRUE(csv.Parse(c.line.c_str())) << c.name;
         EXPECT_EQ(Fields(csv), c.expected) << c.name;
     }
@@ -72,11 +108,10 @@ TEST(CsvSplit, SplitsLinesIntoFields)
 TEST(CsvSplit, OneObjectServesManyLines)
 {
     CSV csv;
-    csv.SetQuote('"');
     for (int round = 0; round < 2; ++round) {
         for (const SplitCase& c : kSplitCases) {
-            if (c.quote != '"')
-                continue;
+            csv.SetQuote(c.quote);
+            csv.SetDelimiter(c.delimiter);
             ASSERT_TRUE(csv.Parse(c.line.c_str())) << c.name;
             EXPECT_EQ(Fields(csv), c.expected) << c.name;
         }
@@ -102,6 +137,46 @@ TEST(CsvSplit, SetQuoteOfZeroSwitchesQuotingOff)
     csv.SetQuote('\0');
     ASSERT_TRUE(csv.Parse("\"a,b\""));
     EXPECT_EQ(Fields(csv), (std::vector<std::string>{"\"a", "b\""}));
+}
+
+TEST(CsvSplit, ViewsAreSplitWithinTheirBounds)
+{
+    CSV csv;
+    csv.SetQuote('"');
+    const std::string text = "a,\"b\",c\r\nnext,\"line";
+    ASSERT_TRUE(csv.Parse(std::string_view(text).substr(0, 5)));
+    EXPECT_EQ(Fields(csv), (std::vector<std::string>{"a", "b"}));
+    ASSERT_TRUE(csv.Parse(std::string_view(text).substr(9, 7)));
+    EXPECT_EQ(Fields(csv), (std::vector<std::string>{"next", "l"}));
+    EXPECT_FALSE(csv.Parse(std::string_view(text).substr(3, 0)));
+    EXPECT_EQ(Fields(csv), (std::vector<std::string>{"next", "l"}));
+}
+
+TEST(CsvSplit, ZeroBytesInAViewEndOnlyTheirField)
+{
+    CSV csv;
+    csv.SetQuote('"');
+    ASSERT_TRUE(csv.Parse(std::string_view("a\0b,\"c\0\",d", 10)));
+    EXPECT_EQ(Fields(csv), (std::vector<std::string>{"a", "c", "d"}));
+}
+
+TEST(CsvSplit, DelimiterChangesBetweenLines)
+{
+    CSV csv;
+    csv.SetQuote('"');
+    const struct {
+        char delimiter;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {',', {"a;b\tc", "d\";e"}},
+        {';', {"a", "b\tc,\"d\"", "e"}},
+        {'\t', {"a;b", "c,\"d\";e"}},
+    };
+    for (const auto& c : cases) {
+        csv.SetDelimiter(c.delimiter);
+        ASSERT_TRUE(csv.Parse("a;b\tc,\"d\";e"));
+        EXPECT_EQ(Fields(csv), c.expected) << "delimiter " << int{c.delimiter};
+    }
 }
 
 TEST(CsvSplit, EmptyOrAbsentLineKeepsThePreviousFields)
@@ -203,15 +278,21 @@ TEST(CsvQuote, QuotedValuesSurviveTheSplit)
 {
     const std::vector<std::string> values = {
         "Smith", "", "a,b", "say \"hi\"", "\"", "\"\"", ",\",", "|", "x|y||z", "line 1\r\nline 2", "end\r\n",
-        "\xC3\xA9t\xC3\xA9",
+        "\xC3\xA9t\xC3\xA9", "a;\"b\"\t;", "\"\r", "\"\n\"",
     };
-    for (const char quote : {'"', '|', '\''}) {
-        const std::string row = QuotedRow(values, quote) + "\r\n";
-        CSV csv;
-        csv.SetQuote(quote);
-        ASSERT_TRUE(csv.Parse(row.c_str()));
-        EXPECT_EQ(Fields(csv), values) << "quote " << quote;
-        EXPECT_FALSE(CSV::EndsInsideQuotes(row, quote)) << "quote " << quote;
+    for (const char delimiter : {',', ';', '\t'}) {
+        for (const char quote : {'"', '|', '\''}) {
+            std::string row;
+            for (const std::string& value : values)
+                row += (row.empty() ? "" : std::string(1, delimiter)) + QuoteCsvValue(value, quote);
+            row += "\r\n";
+            CSV csv;
+            csv.SetQuote(quote);
+            csv.SetDelimiter(delimiter);
+            ASSERT_TRUE(csv.Parse(row.c_str()));
+            EXPECT_EQ(Fields(csv), values) << "quote " << quote << ", delimiter " << int{delimiter};
+            EXPECT_FALSE(CSV::EndsInsideQuotes(row, quote, delimiter)) << "quote " << quote;
+        }
     }
 }
 
@@ -220,18 +301,37 @@ TEST(CsvQuote, QuoteStateAtTheEndOfText)
     const struct {
         std::string text;
         char quote;
+        char delimiter;
+        bool startsInside;
         bool open;
     } cases[] = {
-        {"\"a\",\"b\"\r\n", '"', false},
-        {"\"a\r\n", '"', true},
-        {"\"a\"\"b\r\n", '"', true},
-        {"\"a\"\"b\"\r\n", '"', false},
-        {"|x|y|", '|', true},
-        {"\"open", '\0', false},
-        {"", '"', false},
+        {"\"a\",\"b\"\r\n", '"', ',', false, false},
+        {"\"a\r\n", '"', ',', false, true},
+        {"\"a\"\"b\r\n", '"', ',', false, true},
+        {"\"a\"\"b\"\r\n", '"', ',', false, false},
+        {"\"a\"\"", '"', ',', false, true},
+        {"\"a\"b", '"', ',', false, true},
+        {"|x|y|", '|', ',', false, false},
+        {"\"open", '\0', ',', false, false},
+        {"", '"', ',', false, false},
+        {"a\"b\r\n", '"', ',', false, false},
+        {"5\"x,y", '"', ',', false, false},
+        {"a,\"b", '"', ',', false, true},
+        {"a;\"b", '"', ',', false, false},
+        {"a;\"b", '"', ';', false, true},
+        {"a\t\"b\nc", '"', '\t', false, true},
+        {"\"a\"\r\n\"b", '"', ',', false, true},
+        {"\"a\"\r", '"', ',', false, false},
+        {"\"a\r\"\"\n", '"', ',', false, true},
+        {"b\",c\n", '"', ',', true, false},
+        {"b\n", '"', ',', true, true},
+        {"\"\"\n", '"', ',', true, true},
+        {"", '"', ',', true, true},
+        {"b\n", '\0', ',', true, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CSV::EndsInsideQuotes(c.text, c.quote), c.open) << c.text;
+        EXPECT_EQ(CSV::EndsInsideQuotes(c.text, c.quote, c.delimiter, c.startsInside), c.open)
+            << c.text << (c.startsInside ? " (continued)" : "");
 }
 
 }  // namespace

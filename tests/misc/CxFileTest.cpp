@@ -27,13 +27,13 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    std::vector<std::string> Records(char quote, const char* name = "data.csv") const
+    std::vector<std::string> Records(char quote, char delimiter = ',', const char* name = "data.csv") const
     {
         CxFile file;
         EXPECT_TRUE(file.Open(Path(name).c_str(), "rb"));
         std::vector<std::string> records;
         std::string record;
-        while (file.ReadRecord(record, quote))
+        while (file.ReadRecord(record, quote, delimiter))
             records.push_back(record);
         EXPECT_TRUE(record.empty());
         return records;
@@ -148,6 +148,7 @@ TEST_F(CxFileTest, ReadRecordJoinsLinesWhileAQuoteIsOpen)
         std::string bytes;
         char quote;
         std::vector<std::string> expected;
+        char delimiter = ',';
     } cases[] = {
         {"one line each", "a,b\r\nc\nd", '"', {"a,b\r\n", "c\n", "d"}},
         {"line end inside a value",
@@ -169,10 +170,19 @@ TEST_F(CxFileTest, ReadRecordJoinsLinesWhileAQuoteIsOpen)
         {"blank lines", "\r\n\r\n", '"', {"\r\n", "\r\n"}},
         {"zero byte inside a line", std::string("a\0b,c\r\nd\r\n", 10), '"', {std::string("a\0b,c\r\n", 7), "d\r\n"}},
         {"empty file", "", '"', {}},
+        {"quote inside a bare field opens nothing", "5\"x,y\r\nnext\r\n", '"', {"5\"x,y\r\n", "next\r\n"}},
+        {"quote after a semicolon opens with that delimiter",
+         "a;\"b\nc\";d\ne\n",
+         '"',
+         {"a;\"b\nc\";d\n", "e\n"},
+         ';'},
+        {"quote after a semicolon is text between commas", "a;\"b\nc\";d\n", '"', {"a;\"b\n", "c\";d\n"}},
+        {"tab-separated", "a\t\"b\r\nc\"\r\nd\r\n", '"', {"a\t\"b\r\nc\"\r\n", "d\r\n"}, '\t'},
+        {"single quotes inside an old value", "\"a\"b\"\r\nc\"\r\nd\n", '"', {"\"a\"b\"\r\n", "c\"\r\n", "d\n"}},
     };
     for (const auto& c : cases) {
         WriteBytes(c.bytes);
-        EXPECT_EQ(Records(c.quote), c.expected) << c.name;
+        EXPECT_EQ(Records(c.quote, c.delimiter), c.expected) << c.name;
     }
 }
 
@@ -189,6 +199,36 @@ TEST_F(CxFileTest, ReadRecordNeverCutsALongLine)
     ASSERT_EQ(csv.GetCount(), 1u);
     EXPECT_EQ(std::string(csv.GetItem(0)), longLine);
     EXPECT_EQ(records[1], "next\r\n");
+}
+
+TEST_F(CxFileTest, ReadRestGivesTheBytesFromTheReadingPosition)
+{
+    const std::string bytes = std::string("first\r\n\0\xFF\xFE", 10) + std::string(200000, 'x');
+    WriteBytes(bytes);
+    CxFile file;
+    std::string rest = "stale";
+    EXPECT_FALSE(file.ReadRest(rest));
+    EXPECT_EQ(rest, "");
+    ASSERT_TRUE(file.Open(Path().c_str(), "rb"));
+    ASSERT_TRUE(file.ReadRest(rest));
+    EXPECT_EQ(rest, bytes);
+    ASSERT_TRUE(file.ReadRest(rest));
+    EXPECT_EQ(rest, "");
+    ASSERT_EQ(file.Seek(0, SEEK_SET), 0);
+    char buffer[16];
+    ASSERT_NE(file.ReadLine(buffer, sizeof buffer), nullptr);
+    ASSERT_TRUE(file.ReadRest(rest));
+    EXPECT_EQ(rest, bytes.substr(7));
+}
+
+TEST_F(CxFileTest, ReadRestOfAnEmptyFile)
+{
+    WriteBytes("");
+    CxFile file;
+    ASSERT_TRUE(file.Open(Path().c_str(), "rb"));
+    std::string rest = "stale";
+    ASSERT_TRUE(file.ReadRest(rest));
+    EXPECT_EQ(rest, "");
 }
 
 TEST_F(CxFileTest, ExportedRowsReadBackAsTheSameValues)

@@ -1,5 +1,7 @@
 #include "common/misc/CxFile.h"
 
+#include "common/misc/CsvEncoding.h"
+#include "common/misc/CsvRecordWalker.h"
 #include "platform/WinCompat.h"
 
 #include <algorithm>
@@ -14,6 +16,8 @@
 #include <unistd.h>
 
 namespace {
+
+constexpr std::size_t kReadStep = 65536;
 
 // A line end at the very end of a line is not part of its last field.
 std::size_t LengthWithoutLineEnd(const char* szLine, std::size_t nLength)
@@ -49,33 +53,6 @@ char* FindChar(char* p, char* pEnd, char ch)
     return p;
 }
 
-// Turns each doubled quote character in [pBegin, pEnd) into one; *pEnd is a terminator,
-// moved forward when the text shrinks.
-void CollapseDoubledQuotes(char* pBegin, char* pEnd, char chQuote)
-{
-    char* pRead = static_cast<char*>(std::memchr(pBegin, chQuote, static_cast<std::size_t>(pEnd - pBegin)));
-    if (pRead == nullptr)
-        return;
-    char* pWrite = pRead;
-    while (pRead < pEnd) {
-        const char ch = *pRead++;
-        *pWrite++ = ch;
-        if (ch == chQuote && pRead < pEnd && *pRead == chQuote)
-            ++pRead;
-    }
-    *pWrite = '\0';
-}
-
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
-// The characters of the Windows-1252 bytes 0x80 to 0x9F; the five bytes the code page leaves
-// free stand for the control characters of the same number, as Windows reads them.
-constexpr char16_t kWindows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
 bool IsAscii(std::string_view text)
 {
     for (const char ch : text)
@@ -84,11 +61,12 @@ bool IsAscii(std::string_view text)
     return true;
 }
 
+// The platform conversion counts in int: a longer text is not judged and counts as UTF-8.
 bool IsUtf8(std::string_view text)
 {
-    return text.size() <= static_cast<std::size_t>(INT_MAX)
-           && MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
-                                  nullptr, 0) > 0;
+    return text.size() > static_cast<std::size_t>(INT_MAX)
+           || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr,
+                                  0) > 0;
 }
 
 // Text that is not UTF-8 is taken to be Windows-1252, in which most CSV files that are not
@@ -96,22 +74,12 @@ bool IsUtf8(std::string_view text)
 // byte-order mark in front declares UTF-8 and stays as it is.
 void MakeUtf8(std::string& text)
 {
-    const std::size_t nStart = std::string_view(text).starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
-    const std::string_view body = std::string_view(text).substr(nStart);
-    if (IsAscii(body) || IsUtf8(body) || body.size() > static_cast<std::size_t>(INT_MAX) / 3)
+    const std::string_view whole = text;
+    const std::size_t nStart = whole.starts_with(CsvUtf8ByteOrderMark()) ? CsvUtf8ByteOrderMark().size() : 0;
+    const std::string_view body = whole.substr(nStart);
+    if (IsAscii(body) || IsUtf8(body))
         return;
-    std::u16string wide;
-    wide.reserve(body.size());
-    for (const char ch : body) {
-        const auto byte = static_cast<unsigned char>(ch);
-        wide.push_back(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t{byte});
-    }
-    const int nWide = static_cast<int>(wide.size());
-    const int nBytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, nullptr, 0, nullptr, nullptr);
-    std::string utf8(text, 0, nStart);
-    utf8.resize(nStart + static_cast<std::size_t>(nBytes));
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), nWide, utf8.data() + nStart, nBytes, nullptr, nullptr);
-    text = std::move(utf8);
+    text = std::string(whole.substr(0, nStart)) + DecodeCsvBytes(body, TCsvEncodingChoice::Windows1252).szText;
 }
 
 // Opens a file for reading only when it is a plain file: a folder has no lines, a pipe
@@ -181,6 +149,11 @@ void CSV::SetQuote(char chQuote)
     m_bQuote = chQuote != '\0';
 }
 
+void CSV::SetDelimiter(char chDelimiter)
+{
+    m_chDelimiter = chDelimiter;
+}
+
 void CSV::Clear()
 {
     m_pData.reset();
@@ -195,33 +168,60 @@ const char* CSV::GetItem(std::uint32_t nIndex) const
     return nIndex < m_nCount ? m_ppItems[nIndex] : "";
 }
 
-bool CSV::EndsInsideQuotes(std::string_view text, char chQuote)
+bool CSV::EndsInsideQuotes(std::string_view text, char chQuote, char chDelimiter, bool bStartsInsideQuotes)
 {
-    return chQuote != '\0' && std::count(text.begin(), text.end(), chQuote) % 2 != 0;
+    TCsvRecordWalker walker(text, chQuote, chDelimiter, bStartsInsideQuotes);
+    std::string_view record;
+    while (walker.Next(record))
+        continue;  // only how the last record ends matters
+    return walker.EndsInsideQuotes();
 }
 
-// [pBegin, pEnd) is one field and *pEnd its terminator; nQuotes counts the quote
-// characters in it.
-inline char* CSV::StoreField(char* pBegin, char* pEnd, std::size_t nQuotes) const
+// [pText, pEnd) follows the opening quote of a field and *pEnd is a terminator. Removes the
+// quoting in place, ends the field's text with a terminator and returns where the field
+// ends: at its delimiter, or pEnd. The text only shrinks, so it is written over itself,
+// and not moved at all until the first quote character it keeps.
+char* CSV::UnquoteField(char* pText, char* pEnd) const
 {
-    if (!m_bQuote)
-        return pBegin;
-    if (pEnd - pBegin < 2) {
-        *pBegin = '\0';
-        return pBegin;
+    const char chQuote = m_chQuote;
+    const char chDelimiter = m_chDelimiter;
+    char* pWrite = pText;
+    char* p = pText;
+    while (true) {
+        char* const pQuote = FindChar(p, pEnd, chQuote);
+        if (pWrite != p)
+            std::memmove(pWrite, p, static_cast<std::size_t>(pQuote - p));
+        pWrite += pQuote - p;
+        p = pQuote;
+        if (p == pEnd)
+            break;  // never closed: the field runs to the end of the line
+        ++p;
+        if (p == pEnd || *p == chDelimiter)
+            break;
+        if (*p == '\r' || *p == '\n') {
+            // Closed by a line end inside the record; the text after it still belongs to
+            // the field rather than being lost.
+            char* const pDelimiter = FindChar(p, pEnd, chDelimiter);
+            std::memmove(pWrite, p, static_cast<std::size_t>(pDelimiter - p));
+            pWrite += pDelimiter - p;
+            p = pDelimiter;
+            break;
+        }
+        // A doubled quote stands for one; a single one, as files of old versions wrote
+        // quotes inside values, is kept as it is.
+        *pWrite++ = chQuote;
+        if (*p == chQuote)
+            ++p;
     }
-    const std::size_t nInner = nQuotes - (pBegin[0] == m_chQuote) - (pEnd[-1] == m_chQuote);
-    pEnd[-1] = '\0';
-    if (nInner >= 2)
-        CollapseDoubledQuotes(pBegin + 1, pEnd - 1, m_chQuote);
-    return pBegin + 1;
+    *pWrite = '\0';
+    return p;
 }
 
-inline bool CSV::AddItem(char* pBegin, char* pEnd, std::size_t nQuotes)
+inline bool CSV::AddItem(char* pItem)
 {
     if (m_nCount == m_nItemRoom && !GrowItems())
         return false;
-    m_ppItems[m_nCount++] = StoreField(pBegin, pEnd, nQuotes);
+    m_ppItems[m_nCount++] = pItem;
     return true;
 }
 
@@ -239,10 +239,15 @@ bool CSV::GrowItems()
 
 bool CSV::Parse(const char* szLine)
 {
-    if (szLine == nullptr || szLine[0] == '\0')
+    return szLine != nullptr && Parse(std::string_view(szLine));
+}
+
+bool CSV::Parse(std::string_view record)
+{
+    if (record.empty())
         return false;
 
-    const std::size_t nLength = LengthWithoutLineEnd(szLine, std::strlen(szLine));
+    const std::size_t nLength = LengthWithoutLineEnd(record.data(), record.size());
     m_nCount = 0;
     if (nLength + 1 > m_nDataRoom) {
         m_pData.reset(new (std::nothrow) char[nLength + 1]);
@@ -253,40 +258,31 @@ bool CSV::Parse(const char* szLine)
         }
     }
     char* const pData = m_pData.get();
-    std::memmove(pData, szLine, nLength);  // the line may be one of this object's own fields
+    std::memmove(pData, record.data(), nLength);  // the record may be one of this object's own fields
     pData[nLength] = '\0';
     char* const pEnd = pData + nLength;
 
-    // Each comma outside quotes ends a field; each quote character flips the state. Inside
-    // quotes only the closing quote matters, so the walk runs straight to it.
     const bool bQuote = m_bQuote;
     const char chQuote = m_chQuote;
-    char* pField = pData;
+    const char chDelimiter = m_chDelimiter;
     char* p = pData;
-    std::size_t nQuotes = 0;
-    bool bAdded = true;
-    while (bAdded && p < pEnd) {
-        if (bQuote && *p == chQuote) {
-            ++nQuotes;
-            p = FindChar(p + 1, pEnd, chQuote);
-            if (p == pEnd)
-                break;
-            ++nQuotes;
-            ++p;
-        } else if (*p == ',') {
-            *p = '\0';
-            bAdded = AddItem(pField, p, nQuotes);
-            nQuotes = 0;
-            pField = ++p;
+    while (true) {
+        char* pItem = p;
+        if (bQuote && p < pEnd && *p == chQuote) {
+            pItem = p + 1;
+            p = UnquoteField(pItem, pEnd);
         } else {
-            ++p;
+            p = FindChar(p, pEnd, chDelimiter);
+            *p = '\0';
         }
+        if (!AddItem(pItem)) {
+            Clear();
+            return false;
+        }
+        if (p == pEnd)
+            return true;
+        ++p;
     }
-    if (!bAdded || !AddItem(pField, pEnd, nQuotes)) {
-        Clear();
-        return false;
-    }
-    return true;
 }
 
 CxFile::~CxFile()
@@ -344,7 +340,7 @@ bool CxFile::AppendPhysicalLine(std::string& szRecord)
     return true;
 }
 
-bool CxFile::ReadRecord(std::string& szRecord, char chQuote)
+bool CxFile::ReadRecord(std::string& szRecord, char chQuote, char chDelimiter)
 {
     szRecord.clear();
     if (m_fp == nullptr)
@@ -352,16 +348,48 @@ bool CxFile::ReadRecord(std::string& szRecord, char chQuote)
     try {
         if (!AppendPhysicalLine(szRecord))
             return false;
-        bool bOpen = CSV::EndsInsideQuotes(szRecord, chQuote);
+        bool bOpen = CSV::EndsInsideQuotes(szRecord, chQuote, chDelimiter);
         while (bOpen) {
             const std::size_t nJoined = szRecord.size();
             if (!AppendPhysicalLine(szRecord))
                 break;
-            bOpen ^= CSV::EndsInsideQuotes(std::string_view(szRecord).substr(nJoined), chQuote);
+            bOpen = CSV::EndsInsideQuotes(std::string_view(szRecord).substr(nJoined), chQuote, chDelimiter, true);
         }
         MakeUtf8(szRecord);
     } catch (const std::bad_alloc&) {
         szRecord.clear();
+        return false;
+    }
+    return true;
+}
+
+bool CxFile::ReadRest(std::string& bytes)
+{
+    bytes.clear();
+    if (m_fp == nullptr)
+        return false;
+    try {
+        // Room for the whole file and one byte more, so that a file that does not grow
+        // meanwhile is read without growing the text.
+        struct stat info {};
+        const bool bSized = fstat(fileno(m_fp), &info) == 0 && info.st_size > 0;
+        std::size_t nRead = 0;
+        bytes.resize(bSized ? static_cast<std::size_t>(info.st_size) + 1 : kReadStep);
+        while (true) {
+            if (nRead == bytes.size())
+                bytes.resize(bytes.size() + std::max(bytes.size(), kReadStep));
+            const std::size_t nGot = std::fread(bytes.data() + nRead, 1, bytes.size() - nRead, m_fp);
+            if (nGot == 0)
+                break;
+            nRead += nGot;
+        }
+        bytes.resize(nRead);
+    } catch (const std::bad_alloc&) {
+        bytes.clear();
+        return false;
+    }
+    if (std::ferror(m_fp) != 0) {
+        bytes.clear();
         return false;
     }
     return true;
@@ -372,6 +400,11 @@ bool CxFile::WriteLine(const char* szLine)
     if (m_fp == nullptr)
         return false;
     return std::fprintf(m_fp, "%s\r\n", szLine == nullptr ? "" : szLine) >= 0;
+}
+
+bool CxFile::Write(std::string_view bytes)
+{
+    return m_fp != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), m_fp) == bytes.size();
 }
 
 int CxFile::Seek(long nOffset, int nOrigin)

@@ -2,7 +2,9 @@
 // lines of a text file, QuoteCsvValue encloses a value for writing.
 //
 // With a quote character, every field is written enclosed in it and a quote character
-// inside a value is doubled; commas and line ends inside a quoted value are then safe.
+// inside a value is doubled; delimiters and line ends inside a quoted value are then safe.
+// Reading also takes files that quote only some values, or that did not double the quote
+// characters inside them (see CsvRecordWalker.h for the rule).
 #pragma once
 
 #include <cstddef>
@@ -26,12 +28,19 @@ public:
 
     // A quote character of 0 switches quoting off.
     void SetQuote(char chQuote);
+    // The character between fields, ',' unless set otherwise.
+    void SetDelimiter(char chDelimiter);
 
-    // Splits szLine at the commas outside quotes; a line end at its end is dropped. With
-    // quoting on, every field loses its first and last characters, whatever they are, and
-    // a doubled quote character inside becomes one. False for an absent or empty line (the
-    // previous fields are kept) or when memory runs out (nothing is kept).
+    // Splits szLine at the delimiters outside quoted fields; a line end at its end is
+    // dropped. A field that begins with the quote character loses its enclosing quotes and
+    // each doubled quote character inside becomes one; should a line end close it, the
+    // text up to the next delimiter is kept after it. Any other field is taken as it
+    // stands. False for an absent or empty line (the previous fields are kept) or when
+    // memory runs out (nothing is kept).
     bool Parse(const char* szLine);
+    // The same for a record that may hold zero bytes, as a view into a whole text gives
+    // it; a zero byte ends its field as GetItem gives it.
+    bool Parse(std::string_view record);
 
     std::uint32_t GetCount() const { return m_nCount; }
     // The field; the empty text for an index not below GetCount. Valid until the next
@@ -39,20 +48,22 @@ public:
     const char* GetItem(std::uint32_t nIndex) const;
     void Clear();
 
-    // Whether a quoted field is still open at the end of text: each quote character flips
-    // the state, as Parse counts them.
-    static bool EndsInsideQuotes(std::string_view text, char chQuote);
+    // Whether a quoted field is still open at the end of text, read as Parse reads it.
+    // bStartsInsideQuotes: the text continues a quoted field left open.
+    static bool EndsInsideQuotes(std::string_view text, char chQuote, char chDelimiter,
+                                 bool bStartsInsideQuotes = false);
 
 private:
-    bool AddItem(char* pBegin, char* pEnd, std::size_t nQuotes);
+    bool AddItem(char* pItem);
     bool GrowItems();
-    char* StoreField(char* pBegin, char* pEnd, std::size_t nQuotes) const;
+    char* UnquoteField(char* pText, char* pEnd) const;
 
     std::unique_ptr<char[]> m_pData;
     std::unique_ptr<char*[]> m_ppItems;
     std::uint32_t m_nCount = 0;
     bool m_bQuote = false;
     char m_chQuote = '"';
+    char m_chDelimiter = ',';
     // Room of the two blocks, kept between lines so that a long import allocates rarely.
     std::size_t m_nDataRoom = 0;
     std::size_t m_nItemRoom = 0;
@@ -86,11 +97,17 @@ public:
     // lines are joined while a field quoted with chQuote is still open (no joining for a
     // chQuote of 0). A record that is not UTF-8 is read as Windows-1252 and comes back in
     // UTF-8. False at the end of the file or with no file open.
-    bool ReadRecord(std::string& szRecord, char chQuote);
+    bool ReadRecord(std::string& szRecord, char chQuote, char chDelimiter = ',');
+
+    // The bytes from the reading position to the end of the file; false with no file open,
+    // on a read error or when memory runs out.
+    bool ReadRest(std::string& bytes);
 
     // Writes the text (the empty text for null) and "\r\n"; false with no file open or
     // when the write fails.
     bool WriteLine(const char* szLine);
+    // Writes the bytes as they are; false with no file open or when the write fails.
+    bool Write(std::string_view bytes);
 
     // fseek on the open file; -1 with none.
     int Seek(long nOffset, int nOrigin);
