@@ -190,6 +190,13 @@ void RegisterAll(bench::Report& report, bench::Workspace& work, const Options& o
                     const std::string profile = work.StoredProfileCopy(k, count);
                     return bench::InChild([&] { return bench::MeasureImport(k, profile, csv); });
                 });
+                for (const bool bDetect : {false, true}) {
+                    Register(report, run, bDetect ? Step::ReadDetected : Step::ReadFixed,
+                             bDetect ? "read_detected" : "read_fixed", k, count, [&work, &k, count, bDetect] {
+                                 const std::string csv = work.IncomingCsv(k, count);
+                                 return bench::InChild([&] { return bench::MeasureRead(k, csv, bDetect); });
+                             });
+                }
             }
         }
     }

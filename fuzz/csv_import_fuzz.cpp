@@ -1,16 +1,18 @@
 // A CSV file of any bytes imported as contacts, appointments, tasks or notes with any
-// choice of columns, as the field page reads it, and every field of every record then
-// shown as the record pages show it.
+// choice of quote character, delimiter, encoding and columns, as the field page reads it,
+// and every field of every record then shown as the record pages show it.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 #include "FuzzScratch.h"
 
+#include "common/misc/CsvRecordWalker.h"
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "common/outlook/FieldEntry.h"
 #include "main/engine/Apputil.h"
 #include "main/engine/ConvKind.h"
 #include "main/engine/CsvImport.h"
+#include "main/engine/CsvSource.h"
 #include "records/CommAddrMgr.h"
 #include "records/CommDateMgr.h"
 #include "records/CommNoteMgr.h"
@@ -82,12 +84,12 @@ void ChooseColumns(const TConvKind& kind, fuzz_support::FuzzInput& input, CxList
     }
 }
 
-std::size_t CountRecords(CxFile& file, char chQuote)
+std::size_t CountRecords(const TCsvSource& source)
 {
-    file.Seek(0, SEEK_SET);
+    TCsvRecordWalker walker(source.file.szText, source.chQuote, source.chDelimiter);
     std::size_t nRecords = 0;
-    for (std::string record; file.ReadRecord(record, chQuote);)
-        ++nRecords;
+    for (std::string_view record; walker.Next(record);)
+        nRecords += record.empty() ? 0 : 1;
     return nRecords;
 }
 
@@ -115,20 +117,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const TConvKind* pKind = FindConvKind(display.nFlag);
     FuzzCheck(pKind != nullptr, "every kind has its conversion row");
     const char chQuote = ChooseQuote(input.TakeByte());
+    const int nDelimiter = input.TakeByte() % (DELIMITER_DETECT + 1);
+    const int nEncoding = input.TakeByte() % (ENCODING_UTF16 + 1);
+    const bool bSkipTitleRow = (input.TakeByte() & 1) != 0;
     CxList fields;
     std::vector<CustomColumn> customs;
     ChooseColumns(*pKind, input, fields, customs);
 
     const std::string path = fuzz_support::WriteScratchFile("import.csv", input.Rest());
-    CxFile file;
-    FuzzCheck(file.Open(path.c_str(), "rb"), "the input file opens");
+    TCsvSource source;
+    FuzzCheck(LoadCsvSource(path.c_str(), *pKind, {chQuote, nDelimiter, nEncoding}, source), "the input file reads");
     CSV splitter;
     CxList records;
-    ImportCsvRecords(*pKind, file, fields, chQuote, splitter, records);
+    const TCsvImportReport report = ImportCsvRecords(*pKind, source, fields, bSkipTitleRow, splitter, records);
 
     if (fields.GetCount() == 0)
         FuzzCheck(records.GetCount() == 0, "no columns import no records");
-    FuzzCheck(records.GetCount() <= CountRecords(file, chQuote), "at most one record per record of the file");
+    const std::size_t nFileRecords = CountRecords(source);
+    FuzzCheck(records.GetCount() + (report.bTitleRowSkipped ? 1 : 0) <= nFileRecords,
+              "at most one record per record of the file");
+    FuzzCheck(source.titles.columnFields.size() == source.nColumns, "every column of the first record is matched");
     ShowEveryField(display, records);
 
     records.RemoveAll(true);

@@ -8,6 +8,7 @@
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConversionRun.h"
 #include "main/engine/CsvImport.h"
+#include "main/engine/CsvSource.h"
 #include "olsim/OutlookSimulator.h"
 #include "platform/WinCompat.h"
 #include "support/KindAdapter.h"
@@ -164,19 +165,41 @@ Measurement MeasureImport(const BenchKind& kind, const std::string& profile, con
     setup.szCsvFile = csvPath;
     setup.saveRecord = [&](void* pRec) { return adapter->SaveRecord(pRec); };
 
-    CxFile file;
-    if (!file.Open(csvPath.c_str(), "rb"))
-        throw std::runtime_error("cannot open " + csvPath);
     OwnedRecords records;
     std::int64_t converted = 0;
     Measurement measured = MeasureStep([&] {
+        TCsvSource source;
+        if (!LoadCsvSource(csvPath.c_str(), ConvKindOf(kind), {'"', DELIMITER_COMMA, ENCODING_DETECT}, source))
+            throw std::runtime_error("cannot read " + csvPath);
         CSV splitter;
-        ImportCsvRecords(ConvKindOf(kind), file, fields.list, '"', splitter, records.list);
+        ImportCsvRecords(ConvKindOf(kind), source, fields.list, false, splitter, records.list);
+        CxFile file;
         converted = RunConversion(setup, records.list, fields.list, file, nullptr).nConverted;
         return std::int64_t{records.list.GetCount()};
     });
     measured.converted = converted;
     return measured;
+}
+
+Measurement MeasureRead(const BenchKind& kind, const std::string& csvPath, bool bDetect)
+{
+    AllFields fields(ConvKindOf(kind));
+    OwnedRecords records;
+    return MeasureStep([&] {
+        TCsvSource source;
+        if (bDetect) {
+            if (!LoadCsvSource(csvPath.c_str(), ConvKindOf(kind), {'"', DELIMITER_DETECT, ENCODING_DETECT}, source))
+                throw std::runtime_error("cannot read " + csvPath);
+        } else {
+            if (!LoadCsvFileText(csvPath.c_str(), TCsvEncodingChoice::Utf8, source.file))
+                throw std::runtime_error("cannot read " + csvPath);
+            source.chQuote = '"';
+            source.chDelimiter = ',';
+        }
+        CSV splitter;
+        ImportCsvRecords(ConvKindOf(kind), source, fields.list, false, splitter, records.list);
+        return std::int64_t{records.list.GetCount()};
+    });
 }
 
 Measurement MeasureSingleWrite(const std::string& source, const std::string& target)

@@ -22,6 +22,10 @@ Measurement MeasureExport(const BenchKind& kind, const std::string& profile, con
 // rows read; converted: the records that changed Outlook.
 Measurement MeasureImport(const BenchKind& kind, const std::string& profile, const std::string& csvPath);
 
+// Reading the file of the import into records, nothing saved: with the delimiter and
+// encoding given (comma, UTF-8) or detected, and the titles of the first row matched.
+Measurement MeasureRead(const BenchKind& kind, const std::string& csvPath, bool bDetect);
+
 // The limit: the bytes of the file at source written to a new file at target with one fwrite.
 Measurement MeasureSingleWrite(const std::string& source, const std::string& target);
 

@@ -27,7 +27,7 @@ public:
         return count;
     }
 
-    bool SaveRecord(void* pRec) override { return m_util.SaveRecord(static_cast<TRec*>(pRec)); }
+    TImportAction SaveRecord(void* pRec) override { return SaveRecordWithAction(m_util, static_cast<TRec*>(pRec)); }
 
     // The adapters stay connected only when their default folder opened.
     bool FolderOpen() const { return m_util.IsConnected(); }

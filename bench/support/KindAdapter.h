@@ -2,6 +2,8 @@
 // knowing its record type.
 #pragma once
 
+#include "main/engine/ImportAction.h"
+
 #include "support/BenchKinds.h"
 
 #include <cstdint>
@@ -20,8 +22,8 @@ public:
     // Appends every stored record, in order, to list, which does not own them; returns
     // how many there are.
     virtual std::int64_t ListRecords(CxList& list) = 0;
-    // The adapter's SaveRecord for a record of its kind.
-    virtual bool SaveRecord(void* pRec) = 0;
+    // The adapter's SaveRecord for a record of its kind, and what it did.
+    virtual TImportAction SaveRecord(void* pRec) = 0;
 };
 
 // A connected adapter of the kind; throws std::runtime_error when its folder cannot be opened.

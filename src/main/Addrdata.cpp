@@ -37,6 +37,7 @@ const TRecordPageKind kPageKind = {
     "pmiAddrDetail",
     "No contact record is selected. Please select the records you want to convert.",
     &RecordFieldText<CommAddrMgr, CommAddrRec>,
+    2,
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConvObjects.h"
 #include "main/engine/CsvImport.h"
+#include "main/engine/CsvSource.h"
 #include "main/Fieldprop.h"
 #include "main/ListView.h"
 #include "main/MessageBox.h"
@@ -14,6 +15,7 @@
 
 #include <QDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -89,6 +91,10 @@ TfmCSVField::TfmCSVField(QWidget* parent) : TWizardPage(parent)
     btnUp = AddButton(this, "btnUp", "Move Up");
     btnDown = AddButton(this, "btnDown", "Move Down");
     btnProp = AddButton(this, "btnProp", "Properties");
+    btnMatchTitles = AddButton(this, "btnMatchTitles", "Match Titles");
+    lblTitleNotes = new QLabel(this);
+    lblTitleNotes->setObjectName("lblTitleNotes");
+    lblTitleNotes->setWordWrap(true);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(24, 16, 24, 16);
@@ -103,6 +109,8 @@ TfmCSVField::TfmCSVField(QWidget* parent) : TWizardPage(parent)
     columnButtons->setSpacing(8);
     for (QPushButton* button : {btnInsert, btnDelete, btnUp, btnDown, btnProp})
         columnButtons->addWidget(button);
+    columnButtons->addSpacing(16);
+    columnButtons->addWidget(btnMatchTitles);
     columnButtons->addStretch();
     auto* allButtons = new QHBoxLayout;
     allButtons->setSpacing(8);
@@ -120,6 +128,7 @@ TfmCSVField::TfmCSVField(QWidget* parent) : TWizardPage(parent)
     grid->addLayout(columnButtons, 0, 3);
     grid->addLayout(allButtons, 1, 0);
     grid->addLayout(selButtons, 1, 2);
+    grid->addWidget(lblTitleNotes, 2, 0, 1, 4);
 
     connect(btnAllSel, &QPushButton::clicked, this, &TfmCSVField::btnAllSelClick);
     connect(btnAllClear, &QPushButton::clicked, this, &TfmCSVField::btnAllClearClick);
@@ -132,6 +141,7 @@ TfmCSVField::TfmCSVField(QWidget* parent) : TWizardPage(parent)
     connect(btnUp, &QPushButton::clicked, this, &TfmCSVField::btnUpClick);
     connect(btnDown, &QPushButton::clicked, this, &TfmCSVField::btnDownClick);
     connect(btnProp, &QPushButton::clicked, this, &TfmCSVField::btnPropClick);
+    connect(btnMatchTitles, &QPushButton::clicked, this, &TfmCSVField::btnMatchTitlesClick);
     connect(lvSel, &QTreeWidget::itemSelectionChanged, this, &TfmCSVField::lvSelChange);
     connect(lvSel, &QTreeWidget::itemDoubleClicked, this, &TfmCSVField::btnPropClick);
     lvSelChange();
@@ -146,7 +156,53 @@ bool TfmCSVField::UpdatePage(bool bSave)
     RebuildAvailable();
     RebuildSelected();
     lvSelChange();
+    ShowTitleMatching();
     return true;
+}
+
+// A file whose first record is a title row gets its columns placed at once; the user can
+// change every placement afterwards.
+void TfmCSVField::ShowTitleMatching()
+{
+    const bool bTitles = AppSettings.AppMode == MODE_C2O && pCsvSource != nullptr && pCsvSource->titles.bTitleRow;
+    btnMatchTitles->setVisible(AppSettings.AppMode == MODE_C2O);
+    btnMatchTitles->setEnabled(bTitles);
+    lblTitleNotes->clear();
+    if (bTitles)
+        btnMatchTitlesClick();
+}
+
+CsvFieldEntry* TfmCSVField::NewSkipEntry()
+{
+    TCustomEntry pEntry(NewSkipFieldEntry());
+    if (!pEntry)
+        return nullptr;
+    m_customEntries.push_back(std::move(pEntry));
+    return m_customEntries.back().get();
+}
+
+// Columns keep their places: a column whose title names no field, or a field placed
+// already, gets a "None" column that stores nothing.
+void TfmCSVField::btnMatchTitlesClick()
+{
+    if (pCsvSource == nullptr || !pCsvSource->titles.bTitleRow)
+        return;
+    RebuildAvailable();
+    lvSel->clear();
+    for (const int nFieldId : pCsvSource->titles.columnFields) {
+        QTreeWidgetItem* item = nFieldId != kNoTitleField ? FindFieldItem(lvAll, nFieldId) : nullptr;
+        CsvFieldEntry* pEntry = item != nullptr ? EntryOf(item) : NewSkipEntry();
+        if (pEntry == nullptr)
+            continue;
+        AddFieldItem(lvSel, pEntry, Qt::Unchecked);
+        delete item;
+    }
+    SelectFirstItem(lvSel);
+    lvSelChange();
+    QStringList notes;
+    for (const std::string& note : pCsvSource->titles.notes)
+        notes << QString::fromStdString(note);
+    lblTitleNotes->setText(notes.join('\n'));
 }
 
 void TfmCSVField::RebuildAvailable()
@@ -222,13 +278,14 @@ bool TfmCSVField::StoreColumns()
 // made among them go.
 bool TfmCSVField::ReadCsvFile()
 {
-    if (pCsvFile == nullptr || pCsvRecList == nullptr)
+    if (pCsvSource == nullptr || pCsvRecList == nullptr)
         return false;
     if (pSelRecList != nullptr)
         pSelRecList->RemoveAll(false);
     pCsvRecList->RemoveAll(true);
-    if (const TConvKind* kind = FindConvKind(AppSettings.AppFlag))
-        ImportCsvRecords(*kind, *pCsvFile, *pFieldList, AppSettings.QuoteMark[0], m_csv, *pCsvRecList);
+    if (const TConvKind* kind = FindConvKind(AppSettings.AppFlag); kind != nullptr && pCsvSource != nullptr)
+        pCsvSource->lastRead =
+            ImportCsvRecords(*kind, *pCsvSource, *pFieldList, pCsvSource->titles.bTitleRow, m_csv, *pCsvRecList);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,6 +40,10 @@ public:
     QPushButton* btnUp;
     QPushButton* btnDown;
     QPushButton* btnProp;
+    // Places the import file's columns by their titles, when its first record is a title row.
+    QPushButton* btnMatchTitles;
+    // What matching the titles left to the user: skipped and repeated titles, fields not imported.
+    QLabel* lblTitleNotes;
 
 public slots:
     void btnAllSelClick();
@@ -53,6 +58,7 @@ public slots:
     void btnDownClick();
     void btnPropClick();
     void lvSelChange();
+    void btnMatchTitlesClick();
 
 private:
     struct TCustomEntryDeleter {
@@ -67,6 +73,8 @@ private:
     bool ReadCsvFile();
     void MoveSelected(int nOffset);
     QTreeWidgetItem* SelectedItem() const;
+    void ShowTitleMatching();
+    CsvFieldEntry* NewSkipEntry();
 
     // Custom columns this page made; they live until deleted or the page goes.
     std::vector<TCustomEntry> m_customEntries;

@@ -33,6 +33,7 @@ const TRecordPageKind kPageKind = {
     "pmiDateDetail",
     "No calendar record is selected. Please select the records you want to convert.",
     &RecordFieldText<CommDateMgr, CommDateRec>,
+    1,
 };
 
 }  // namespace

@@ -40,6 +40,7 @@ TfmFinish::TfmFinish(QWidget* parent) : TWizardPage(parent)
     lblSource = AddLabel(this, "lblSource");
     lblDest = AddLabel(this, "lblDest");
     lblResult = AddLabel(this, "lblResult");
+    lblCounts = AddLabel(this, "lblCounts");
     btnCSV = new QPushButton("Open CSV &File", this);
     btnCSV->setObjectName("btnCSV");
     btnAnother = new QPushButton("Convert &More", this);
@@ -60,6 +61,8 @@ TfmFinish::TfmFinish(QWidget* parent) : TWizardPage(parent)
         grid->addWidget(caption, nRow, 0);
         grid->addWidget(value, nRow++, 1);
     }
+    lblCounts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(lblCounts, nRow++, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addWidget(btnCSV);
@@ -101,6 +104,8 @@ void TfmFinish::ShowResult()
     const char* szResult = LastRunResult.bFailed ? "Conversion failed. %1 records were converted"
                                                  : "Convesion succeeded. %1 records were converted";
     lblResult->setText(QString::fromUtf8(szResult).arg(LastRunResult.nConverted));
+    lblCounts->setText(AppSettings.AppMode == MODE_C2O ? QString::fromStdString(ImportCountsText(LastRunResult))
+                                                       : QString());
 }
 
 void TfmFinish::btnCSVClick()

@@ -26,6 +26,8 @@ public:
     QLabel* lblSource;
     QLabel* lblDest;
     QLabel* lblResult;
+    // What an import did with the records: added, updated, identical, refused.
+    QLabel* lblCounts;
     QPushButton* btnCSV;
     QPushButton* btnAnother;
 

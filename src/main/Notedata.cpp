@@ -30,6 +30,7 @@ const TRecordPageKind kPageKind = {
     "pmiMemoDetail",
     "No note record is selected. Please select the records you want to convert.",
     &RecordFieldText<CommNoteMgr, CommNoteRec>,
+    1,
 };
 
 }  // namespace

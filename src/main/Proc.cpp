@@ -3,6 +3,7 @@
 #include "main/engine/Apputil.h"
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConvObjects.h"
+#include "main/engine/CsvSource.h"
 #include "main/engine/ConversionRun.h"
 #include "main/Main.h"
 #include "main/Pause.h"
@@ -13,7 +14,7 @@
 #include <QVBoxLayout>
 
 TfmProc* fmProc = nullptr;
-TConvertedCount LastRunResult;
+TRunResult LastRunResult;
 
 namespace {
 
@@ -79,17 +80,18 @@ void TfmProc::tmConvertTimer()
         setup.nMode = AppSettings.AppMode;
         setup.pKind = FindConvKind(AppSettings.AppFlag);
         setup.chQuote = AppSettings.QuoteMark[0];
+        setup.chDelimiter = ExportDelimiter(AppSettings.Delimiter);
+        setup.bByteOrderMark = AppSettings.ByteOrderMark;
         setup.bAddTitle = AppSettings.AddTitle;
         setup.bOverwrite = AppSettings.AppendCSV == 0;
         if (const char* szFile = KindCsvFile(AppSettings.AppFlag))
             setup.szCsvFile = szFile;
         const int nFlag = AppSettings.AppFlag;
         setup.saveRecord = [nFlag](void* pRec) { return SaveConvRecord(nFlag, pRec); };
-        const TRunResult result = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile, [this](int nPercent) {
+        LastRunResult = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile, [this](int nPercent) {
             ShowProgress(nPercent);
             Pause(kPauseAfterRecord);
         });
-        LastRunResult = {result.nConverted, result.bFailed};
     }
 
     if (!LastRunResult.bFailed)

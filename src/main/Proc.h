@@ -3,6 +3,7 @@
 #pragma once
 
 #include "main/WizardPage.h"
+#include "main/engine/ConversionRun.h"
 
 class QLabel;
 class QProgressBar;
@@ -30,10 +31,6 @@ private:
 };
 
 // What the last run converted, for the result page.
-struct TConvertedCount {
-    int nConverted = 0;
-    bool bFailed = false;  // the CSV file could not be written completely
-};
-extern TConvertedCount LastRunResult;
+extern TRunResult LastRunResult;
 
 extern TfmProc* fmProc;

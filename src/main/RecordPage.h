@@ -1,6 +1,7 @@
 // What the four record selection pages (wizard page 3) share: the records of the kind, one
 // checked row each, the choice handed to the run through pSelRecList, Select All, Clear and
-// Details through buttons, the popup menu and a double-click.
+// Details through buttons, the popup menu and a double-click. For an import, a first column
+// "Action" previews what the run will do with each checked record.
 #pragma once
 
 #include "main/ListView.h"
@@ -11,7 +12,9 @@
 #include <span>
 
 class QAction;
+class QLabel;
 class QMenu;
+class QTimer;
 class QPushButton;
 class QTreeWidget;
 
@@ -35,6 +38,8 @@ struct TRecordPageKind {
     const char* szNothingChosen;
     // The display text of field nId of a record into szBuf.
     void (*GetText)(const void* pRec, LONG nId, char* szBuf, int nBufSize);
+    // How many leading columns name the stored item an import's record would update.
+    int nMatchCaptionColumns;
 };
 
 // The display text of a record field through the kind's record manager TMgr.
@@ -56,6 +61,10 @@ public:
 
     QPushButton* btnSelAll;
     QPushButton* btnClear;
+    // An import's preview: how many checked records the run will add, update or skip.
+    QLabel* lblPreview;
+    // What reading the import file left out: its title row, fields beyond the columns.
+    QLabel* lblFileNotes;
 
 public slots:
     void btnSelAllClick();
@@ -76,10 +85,20 @@ protected:
     QAction* m_pMenuClear;
     QAction* m_pMenuDetail;
 
+    // The import's preview column: what the run will do with each checked record.
+    int m_nActionColumn;
+
 private:
     bool FillList();
+    void ShowFileNotes();
+    // The stored item an update writes over, as its row would name it.
+    QString MatchCaption(const void* pMatched) const;
+    // Computes the preview again for the rows checked now.
+    void RefreshPreview();
     bool CollectChoice();
     void AddRecordRow(void* pRec);
 
     const TRecordPageKind& m_kind;
+    // Check marks change in bursts (Select All): the preview follows once the burst is over.
+    QTimer* m_pPreviewTimer;
 };

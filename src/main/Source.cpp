@@ -2,13 +2,16 @@
 
 #include "common/misc/CxFile.h"
 #include "main/engine/Apputil.h"
+#include "main/engine/ConvKind.h"
 #include "main/engine/ConvObjects.h"
+#include "main/engine/CsvSource.h"
 #include "main/FileDialog.h"
 #include "main/MessageBox.h"
 #include "platform/WinCompat.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -137,9 +140,30 @@ TfmSource::TfmSource(QWidget* parent) : TWizardPage(parent)
     grid->addWidget(Label3, 2, 0);
     grid->addLayout(modeRow, 2, 1);
 
+    Label5 = Named(new QLabel("Delimiter:", suiGroupBox1), "Label5");
+    cbDelimiter = Named(new QComboBox(suiGroupBox1), "cbDelimiter");
+    cbDelimiter->addItems({"Comma", "Semicolon", "Tab", "Detect"});  // in the order of the setting's codes
+    Label6 = Named(new QLabel("Encoding:", suiGroupBox1), "Label6");
+    cbEncoding = Named(new QComboBox(suiGroupBox1), "cbEncoding");
+    cbEncoding->addItems({"Detect", "UTF-8", "Windows-1252", "UTF-16"});
+    auto* formatRow = new QHBoxLayout;
+    formatRow->addWidget(cbDelimiter);
+    formatRow->addSpacing(24);
+    formatRow->addWidget(Label6);
+    formatRow->addWidget(cbEncoding);
+    formatRow->addStretch();
+    grid->addWidget(Label5, 3, 0);
+    grid->addLayout(formatRow, 3, 1);
+
     cbAddTitle = Named(new QCheckBox("Add field title text when exporting Outlook information to CSV file. ", suiGroupBox1),
                        "cbAddTitle");
-    grid->addWidget(cbAddTitle, 3, 0, 1, 2);
+    grid->addWidget(cbAddTitle, 4, 0, 1, 2);
+    cbByteOrderMark = Named(new QCheckBox("Begin the file with a byte-order mark (for spreadsheets)", suiGroupBox1),
+                            "cbByteOrderMark");
+    grid->addWidget(cbByteOrderMark, 5, 0, 1, 2);
+    lblDetected = Named(new QLabel(suiGroupBox1), "lblDetected");
+    lblDetected->setWordWrap(true);
+    grid->addWidget(lblDetected, 6, 0, 1, 2);
 
     // Two groups of radio buttons in one box; the quote group may also have none checked.
     auto* quoteGroup = new QButtonGroup(this);
@@ -150,6 +174,11 @@ TfmSource::TfmSource(QWidget* parent) : TWizardPage(parent)
     modeGroup->addButton(rbtnOverwrite);
 
     connect(btnCSVBrowse, &QPushButton::clicked, this, &TfmSource::btnCSVBrowseClick);
+    connect(edtCSVFile, &QLineEdit::textChanged, this, &TfmSource::ShowDetection);
+    connect(cbDelimiter, &QComboBox::currentIndexChanged, this, &TfmSource::ShowDetection);
+    connect(cbEncoding, &QComboBox::currentIndexChanged, this, &TfmSource::ShowDetection);
+    connect(quoteGroup, &QButtonGroup::buttonToggled, this, &TfmSource::ShowDetection);
+    connect(edtQuoteCustom, &QLineEdit::textChanged, this, &TfmSource::ShowDetection);
 }
 
 bool TfmSource::UpdatePage(bool bSave)
@@ -179,6 +208,28 @@ void TfmSource::ShowSettings()
 
     (AppSettings.AppendCSV != 0 ? rbtnAppend : rbtnOverwrite)->setChecked(true);
     cbAddTitle->setChecked(AppSettings.AddTitle);
+
+    const bool bImport = AppSettings.AppMode == MODE_C2O;
+    cbDelimiter->setCurrentIndex(KnownDelimiterChoice(AppSettings.Delimiter));
+    cbEncoding->setCurrentIndex(KnownEncodingChoice(AppSettings.Encoding));
+    cbEncoding->setEnabled(bImport);
+    cbByteOrderMark->setChecked(AppSettings.ByteOrderMark);
+    cbByteOrderMark->setEnabled(!bImport);
+    ShowDetection();
+}
+
+void TfmSource::ShowDetection()
+{
+    if (AppSettings.AppMode != MODE_C2O) {
+        lblDetected->clear();
+        return;
+    }
+    const std::string file = edtCSVFile->text().toStdString();
+    const TConvKind* kind = FindConvKind(AppSettings.AppFlag);
+    std::string description;
+    if (kind != nullptr && !file.empty() && !IsFolder(file.c_str()))
+        description = DescribeCsvFile(file.c_str(), *kind, ChosenReadOptions());
+    lblDetected->setText(QString::fromStdString(description));
 }
 
 // The options stored before a later step fails keep their new values.
@@ -188,6 +239,9 @@ bool TfmSource::StoreSettings()
         return false;
     StoreQuoteMark();
     AppSettings.AppendCSV = rbtnAppend->isChecked() ? 1 : 0;
+    AppSettings.Delimiter = cbDelimiter->currentIndex();
+    AppSettings.Encoding = cbEncoding->currentIndex();
+    AppSettings.ByteOrderMark = cbByteOrderMark->isChecked();
 
     if (!CreateConvObjects())
         return false;
@@ -201,6 +255,8 @@ bool TfmSource::StoreSettings()
         ShowError(QString("Error opening CSV file: %1").arg(QString::fromUtf8(szFile)));
         return false;
     }
+    if (AppSettings.AppMode == MODE_C2O && !LoadImportSource(szFile))
+        return false;
     AppSettings.AddTitle = cbAddTitle->isChecked();
     return true;
 }
@@ -221,17 +277,18 @@ bool TfmSource::CheckFileName()
     return false;
 }
 
-void TfmSource::StoreQuoteMark()
+std::string TfmSource::ChosenQuoteMark() const
 {
-    std::string quote;
     if (rbtnQuoteDouble->isChecked())
-        quote = "\"";
-    else if (rbtnQuoteSingle->isChecked())
-        quote = "'";
-    else if (!rbtnQuoteNone->isChecked())
-        quote = CutTo(edtQuoteCustom->text().left(kCustomQuoteChars), QUOTE_MARK_SIZE - 1);
-    CutText(AppSettings.QuoteMark, QUOTE_MARK_SIZE, quote);
+        return "\"";
+    if (rbtnQuoteSingle->isChecked())
+        return "'";
+    if (!rbtnQuoteNone->isChecked())
+        return CutTo(edtQuoteCustom->text().left(kCustomQuoteChars), QUOTE_MARK_SIZE - 1);
+    return {};
 }
+
+void TfmSource::StoreQuoteMark() { CutText(AppSettings.QuoteMark, QUOTE_MARK_SIZE, ChosenQuoteMark()); }
 
 // An export that overwrites empties the file only when the run starts: here it is merely
 // checked, so that Cancel on a later page leaves the file as it was.
@@ -242,6 +299,31 @@ bool TfmSource::OpenCsvFile(const char* szFile)
     if (AppSettings.AppendCSV != 0)
         return pCsvFile->Open(szFile, "a+b");
     return CanWriteUnchanged(szFile);
+}
+
+// The whole file is read and decoded once here; the field page and the record page work on
+// that text.
+bool TfmSource::LoadImportSource(const char* szFile)
+{
+    const TConvKind* kind = FindConvKind(AppSettings.AppFlag);
+    if (kind == nullptr || pCsvSource == nullptr)
+        return false;
+    if (!LoadCsvSource(szFile, *kind, SettingsReadOptions(), *pCsvSource)) {
+        ShowError(QString("Error opening CSV file: %1").arg(QString::fromUtf8(szFile)));
+        return false;
+    }
+    if (!pCsvSource->file.bLooksLikeText) {
+        ShowError("This file does not look like a CSV file");
+        edtCSVFile->setFocus();
+        return false;
+    }
+    return true;
+}
+
+TCsvReadOptions TfmSource::ChosenReadOptions() const
+{
+    const std::string quote = ChosenQuoteMark();
+    return {quote.empty() ? '\0' : quote[0], cbDelimiter->currentIndex(), cbEncoding->currentIndex()};
 }
 
 void TfmSource::ShowError(const QString& text) { ShowMessageBox(this, text, "Brindle Error", TMessageIcon::Error); }

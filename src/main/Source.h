@@ -1,11 +1,16 @@
-// Wizard page 1: the CSV file and its options (quotation mark, what to do with an existing
-// file, title row). Leaving it forward stores the options, creates the conversion objects
-// and opens the CSV file as the direction needs.
+// Wizard page 1: the CSV file and its options (quotation mark, delimiter, encoding, what to
+// do with an existing file, title row). Leaving it forward stores the options, creates the
+// conversion objects and opens the CSV file as the direction needs; an import file is read
+// whole here, so that a file that is no CSV file never gets further.
 #pragma once
 
 #include "main/WizardPage.h"
+#include "main/engine/CsvSource.h"
+
+#include <string>
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -34,9 +39,17 @@ public:
     QRadioButton* rbtnAppend;
     QRadioButton* rbtnOverwrite;
     QCheckBox* cbAddTitle;
+    QLabel* Label5;
+    QComboBox* cbDelimiter;
+    QLabel* Label6;
+    QComboBox* cbEncoding;
+    QCheckBox* cbByteOrderMark;
+    // What the named import file was found to be, before the page is left.
+    QLabel* lblDetected;
 
 public slots:
     void btnCSVBrowseClick();
+    void ShowDetection();
 
 private:
     void ShowSettings();
@@ -44,6 +57,9 @@ private:
     bool CheckFileName();
     void StoreQuoteMark();
     bool OpenCsvFile(const char* szFile);
+    bool LoadImportSource(const char* szFile);
+    TCsvReadOptions ChosenReadOptions() const;
+    std::string ChosenQuoteMark() const;
     void ShowError(const QString& text);
 };
 

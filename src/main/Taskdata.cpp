@@ -33,6 +33,7 @@ const TRecordPageKind kPageKind = {
     "pmiTodoDetail",
     "No task record is selected. Please select the records you want to convert.",
     &RecordFieldText<CommTaskMgr, CommTaskRec>,
+    1,
 };
 
 }  // namespace

@@ -90,24 +90,32 @@ public:
 
     // What the duplicate test would answer for each of incoming, in order, if each were then
     // saved as the conversion run saves it: a record with no match is added, so later ones
-    // match it; a record of the same key is written over the stored one, so later ones meet
-    // its new content. Nothing stored changes; the records of incoming must outlive nothing
-    // but the call. A record the index has no memory for is answered kMatchNoRecord.
-    std::vector<CommMatch> PreviewMatches(std::span<Rec* const> incoming) const
+    // match it; a record of the same key is written over the one it matches, so later ones
+    // meet its new content. pMatched is the record matched (a stored one or an earlier one of
+    // incoming). Nothing stored changes. A record the index has no memory for is answered
+    // kMatchNoRecord.
+    struct Preview {
+        CommMatch match;
+        const Rec* pMatched;
+    };
+    std::vector<Preview> PreviewMatches(std::span<Rec* const> incoming) const
     {
-        std::vector<CommMatch> matches;
-        matches.reserve(incoming.size());
+        std::vector<Preview> previews;
+        previews.reserve(incoming.size());
         CommMatchIndex index = m_index;
         for (Rec* const pRec : incoming) {
-            CommMatch match = pRec != nullptr ? index.Find(pRec) : CommMatch{kMatchNoRecord, 0};
-            const bool bFiled = match.nCode == kMatchNone     ? index.Append(pRec)
-                                : match.nCode == kMatchSameKey ? index.Substitute(match.nPosition, pRec)
-                                                               : true;
+            Preview preview{pRec != nullptr ? index.Find(pRec) : CommMatch{kMatchNoRecord, 0}, nullptr};
+            const int nCode = preview.match.nCode;
+            if (nCode == kMatchIdentical || nCode == kMatchSameKey)
+                preview.pMatched = static_cast<const Rec*>(index.At(preview.match.nPosition));
+            const bool bFiled = nCode == kMatchNone       ? index.Append(pRec)
+                                : nCode == kMatchSameKey ? index.Substitute(preview.match.nPosition, pRec)
+                                                         : true;
             if (!bFiled)
-                match.nCode = kMatchNoRecord;
-            matches.push_back(match);
+                preview = {{kMatchNoRecord, 0}, nullptr};
+            previews.push_back(preview);
         }
-        return matches;
+        return previews;
     }
 
     // Writes pRec over the stored record at the 0-based position, which keeps its own

@@ -13,6 +13,7 @@
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConversionRun.h"
 #include "main/engine/CsvImport.h"
+#include "main/engine/CsvSource.h"
 #include "olsim/OutlookSimulator.h"
 #include "olsim/SimulatorLog.h"
 #include "records/CommAddrRec.h"
@@ -51,12 +52,12 @@ int Import(const char* szCsvFile)
     for (const CrashColumn& column : CrashColumns())
         fields.Add(CopyFieldEntry(kind.GetFieldDef(static_cast<unsigned>(column.nFieldId + 1))));
 
-    CxFile file;
-    if (!file.Open(szCsvFile, "rb"))
+    TCsvSource source;
+    if (!LoadCsvSource(szCsvFile, kind, {kQuote, DELIMITER_COMMA, ENCODING_DETECT}, source))
         return kExitNoRecords;
     CSV splitter;
     OwningList records;
-    ImportCsvRecords(kind, file, fields, kQuote, splitter, records);
+    ImportCsvRecords(kind, source, fields, false, splitter, records);
     if (records.GetCount() == 0)
         return kExitNoRecords;
 
@@ -65,7 +66,8 @@ int Import(const char* szCsvFile)
     setup.nMode = MODE_C2O;
     setup.pKind = &kind;
     setup.chQuote = kQuote;
-    setup.saveRecord = [&adapter](void* pRec) { return adapter.SaveRecord(static_cast<CommAddrRec*>(pRec)); };
+    setup.saveRecord = [&adapter](void* pRec) { return SaveRecordWithAction(adapter, static_cast<CommAddrRec*>(pRec)); };
+    CxFile file;
     const TRunResult result = RunConversion(setup, records, fields, file, [](int) { Mark(kRecordMark); });
     return result.nConverted == static_cast<int>(records.GetCount()) ? 0 : kExitNotAllStored;
 }

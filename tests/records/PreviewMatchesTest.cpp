@@ -65,14 +65,21 @@ protected:
 
     // What the run does with each record: the duplicate test, then an add or a write over
     // the match, as the adapters save records.
-    static std::vector<CommMatch> Replay(typename Kind::Mgr& mgr, const std::vector<Rec*>& incoming)
+    struct RunMatch {
+        int nCode;
+        std::size_t nPosition;
+        std::unique_ptr<Rec> pMatched;  // a copy as it was when matched
+    };
+
+    static std::vector<RunMatch> Replay(typename Kind::Mgr& mgr, const std::vector<Rec*>& incoming)
     {
-        std::vector<CommMatch> matches;
+        std::vector<RunMatch> matches;
         for (Rec* pRec : incoming) {
             Rec* pFound = nullptr;
             int nIndex = 0;
             const int nCode = mgr.FindMatch(pRec, &pFound, &nIndex);
-            matches.push_back({nCode, static_cast<std::size_t>(nIndex)});
+            matches.push_back({nCode, static_cast<std::size_t>(nIndex),
+                               pFound != nullptr ? std::make_unique<Rec>(*pFound) : nullptr});
             if (nCode == kMatchNone) {
                 EXPECT_NE(mgr.AddRecord(pRec), nullptr);
             } else if (nCode == kMatchSameKey) {
@@ -104,13 +111,19 @@ TYPED_TEST(PreviewMatches, AnswersWhatTheRunFindsAndChangesNothingStored)
             ASSERT_NE(replayed.AddRecord(pRec.get()), nullptr);
         }
 
-        const std::vector<CommMatch> preview = previewed.PreviewMatches(pointers);
-        const std::vector<CommMatch> run = this->Replay(replayed, pointers);
+        const auto preview = previewed.PreviewMatches(pointers);
+        const auto run = this->Replay(replayed, pointers);
         ASSERT_EQ(preview.size(), run.size()) << "seed " << nSeed;
         for (std::size_t n = 0; n < run.size(); ++n) {
-            EXPECT_EQ(preview[n].nCode, run[n].nCode) << "seed " << nSeed << ", record " << n;
+            EXPECT_EQ(preview[n].match.nCode, run[n].nCode) << "seed " << nSeed << ", record " << n;
             if (run[n].nCode != kMatchNone) {
-                EXPECT_EQ(preview[n].nPosition, run[n].nPosition) << "seed " << nSeed << ", record " << n;
+                ASSERT_NE(run[n].pMatched, nullptr);
+                EXPECT_EQ(preview[n].match.nPosition, run[n].nPosition) << "seed " << nSeed << ", record " << n;
+                ASSERT_NE(preview[n].pMatched, nullptr);
+                // The matched record has the content the run's stored record had at that point.
+                EXPECT_EQ(std::memcmp(preview[n].pMatched, run[n].pMatched.get(), offsetof(typename TypeParam::Rec, pNative)), 0);
+            } else {
+                EXPECT_EQ(preview[n].pMatched, nullptr);
             }
             ++codesSeen[static_cast<std::size_t>(run[n].nCode)];
         }
@@ -132,7 +145,8 @@ TEST(PreviewMatchesOf, ANullRecordIsNoRecord)
     CommAddrRec* incoming[] = {nullptr};
     const auto matches = mgr.PreviewMatches(incoming);
     ASSERT_EQ(matches.size(), 1u);
-    EXPECT_EQ(matches[0].nCode, kMatchNoRecord);
+    EXPECT_EQ(matches[0].match.nCode, kMatchNoRecord);
+    EXPECT_EQ(matches[0].pMatched, nullptr);
 }
 
 }  // namespace

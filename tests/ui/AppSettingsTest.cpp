@@ -17,7 +17,7 @@ private:
     std::string m_previous;
 };
 
-TEST_F(AppSettingsStore, AllElevenSettingsSurviveARoundTrip)
+TEST_F(AppSettingsStore, TheElevenSettingsAndTheCsvFormatOnesSurviveARoundTrip)
 {
     testing_support::TempDir dir;
     const ScopedIniPath ini(dir.file("corvane.ini"));
@@ -32,6 +32,9 @@ TEST_F(AppSettingsStore, AllElevenSettingsSurviveARoundTrip)
     AppSettings.EnableDebug = true;
     AppSettings.LogLevel = 1;
     AppSettings.AddTitle = true;
+    AppSettings.Delimiter = DELIMITER_TAB;
+    AppSettings.Encoding = ENCODING_UTF16;
+    AppSettings.ByteOrderMark = true;
     const TAppSettings written = AppSettings;
     SaveSettings();
 
@@ -48,10 +51,14 @@ TEST_F(AppSettingsStore, AllElevenSettingsSurviveARoundTrip)
     EXPECT_EQ(AppSettings.EnableDebug, written.EnableDebug);
     EXPECT_EQ(AppSettings.LogLevel, written.LogLevel);
     EXPECT_EQ(AppSettings.AddTitle, written.AddTitle);
+    EXPECT_EQ(AppSettings.Delimiter, written.Delimiter);
+    EXPECT_EQ(AppSettings.Encoding, written.Encoding);
+    EXPECT_EQ(AppSettings.ByteOrderMark, written.ByteOrderMark);
     EXPECT_EQ(ReadFile(dir.file("corvane.ini")),
               "[Brindle]\nAppMode=2\nAppFlag=4\nCsvAddrFile=/home/ann/contacts.csv\n"
               "CsvDateFile=/home/ann/Kalender \xC3\xBC.csv\nCsvTaskFile=tasks.csv\nCsvNoteFile=/tmp/notes.csv\n"
-              "QuoteMark=\"\nAppendCSV=1\nEnableDebug=1\nLogLevel=1\nAddTitle=1\n");
+              "QuoteMark=\"\nAppendCSV=1\nEnableDebug=1\nLogLevel=1\nAddTitle=1\n"
+              "Delimiter=2\nEncoding=3\nByteOrderMark=1\n");
 }
 
 TEST_F(AppSettingsStore, MissingAndOddEntriesTakeTheirReadingRules)
@@ -70,6 +77,10 @@ TEST_F(AppSettingsStore, MissingAndOddEntriesTakeTheirReadingRules)
     EXPECT_EQ(AppSettings.LogLevel, 3);
     EXPECT_FALSE(AppSettings.AddTitle);
     EXPECT_STREQ(AppSettings.CsvAddrFile, "");
+    // Files that imported before these keys existed read the same way.
+    EXPECT_EQ(AppSettings.Delimiter, DELIMITER_COMMA);
+    EXPECT_EQ(AppSettings.Encoding, ENCODING_DETECT);
+    EXPECT_FALSE(AppSettings.ByteOrderMark);
 }
 
 TEST_F(AppSettingsStore, DataFolderIsCorvaneBrindleInTheCommonDataFolderCreatedOnDemand)

@@ -176,6 +176,7 @@ void PrintTo(const Contact& contact, std::ostream* out) { *out << "{" << contact
 
 enum class TImportOutcome {
     Refused,    // page 1 says "Error opening CSV file: %s" and stays
+    NotText,    // page 1 says "This file does not look like a CSV file" and stays
     NoRecords,  // page 3 lists nothing, and its Next says that no contact is chosen
     Imported,   // the run adds the contacts to Outlook and reports success
 };
@@ -236,8 +237,10 @@ TEST_F(BadInput, ImportFilesEndInTheirOutcomeAndStayUnchanged)
         {"200 MB in one line", OneHugeLine(200u << 20), '\0', false, TImportOutcome::Imported,
          {{"Ann", kLongLastName}}},
         // Zero bytes are no text: they are left out, and the rest of the line is kept.
-        {"NUL bytes", FileOf(std::string("Ann\0ie,Baker\r\nBob,Sm\0ith\0\r\n", 27)), '\0', false,
-         TImportOutcome::Imported, {{"Annie", "Baker"}, {"Bob", "Smith"}}},
+        {"a stray NUL byte", FileOf(std::string("Ann\0ie,Baker\r\nBob,Smith\r\nCy,Young\r\nDee,Evans\r\n", 45)), '\0',
+         false, TImportOutcome::Imported, {{"Annie", "Baker"}, {"Bob", "Smith"}, {"Cy", "Young"}, {"Dee", "Evans"}}},
+        {"NUL bytes all over", FileOf(std::string("Ann\0ie,Baker\r\nBob,Sm\0ith\0\r\n", 27)), '\0', false,
+         TImportOutcome::NotText, {}},
         {"invalid UTF-8, read byte for byte as Windows-1252", FileOf("Ann\xC3,Baker\xFF\r\n\xE2\x82,\x80x\r\n"), '\0',
          false, TImportOutcome::Imported, {{"AnnÃ", "Bakerÿ"}, {"â‚", "€x"}}},
         {"Windows-1252 text", FileOf("Ren\xE9" "e,M\xFCller\r\n\x93Jo\x94,Gar\xE7on\r\n"), '\0', false,
@@ -249,9 +252,9 @@ TEST_F(BadInput, ImportFilesEndInTheirOutcomeAndStayUnchanged)
         // The open quote takes every later line into its value, as spreadsheet programs read
         // it: the text stays, in one record.
         {"a quote never closed", FileOf("\"Ann\",\"Baker\"\r\n\"Bob,Smith\r\n\"Cy\",\"Dunn\"\r\n"), '"', false,
-         TImportOutcome::Imported, {{"Ann", "Baker"}, {"Bob,Smith\r\n\"Cy\",\"Dunn", ""}}},
+         TImportOutcome::Imported, {{"Ann", "Baker"}, {"Bob,Smith\r\n\"Cy", "Dunn"}}},
         {"a quote never closed, at the end", FileOf("\"Ann\",\"Baker\"\r\n\"Bob\",\"Smith\r\n"), '"', false,
-         TImportOutcome::Imported, {{"Ann", "Baker"}, {"Bob", "Smit"}}},
+         TImportOutcome::Imported, {{"Ann", "Baker"}, {"Bob", "Smith"}}},
         {"a folder",
          [](const fs::path& folder) {
              fs::create_directory(folder / "folder.csv");
@@ -309,6 +312,11 @@ TEST_F(BadInput, ImportFilesEndInTheirOutcomeAndStayUnchanged)
             ASSERT_EQ(shown.Messages().size(), 1u);
             EXPECT_EQ(shown.Messages()[0].text.toStdString(), "Error opening CSV file: " + path);
             EXPECT_EQ(shown.Messages()[0].caption, "Brindle Error");
+            break;
+        case TImportOutcome::NotText:
+            EXPECT_EQ(Step(), 1);
+            ASSERT_EQ(shown.Messages().size(), 1u);
+            EXPECT_EQ(shown.Messages()[0].text, "This file does not look like a CSV file");
             break;
         case TImportOutcome::NoRecords:
             EXPECT_EQ(Step(), 3);

@@ -96,9 +96,9 @@ private:
     std::vector<CsvFieldEntry*> m_custom;
 };
 
-std::string RowOf(Columns& columns, char chQuote, const Contact& contact, int nPosition = 0)
+std::string RowOf(Columns& columns, char chQuote, const Contact& contact, int nPosition = 0, char chDelimiter = ',')
 {
-    const TCsvExporter exporter(Columns::Kind(), columns.list, chQuote);
+    const TCsvExporter exporter(Columns::Kind(), columns.list, chQuote, chDelimiter);
     std::string row = "(no row)";
     exporter.BuildRecordRow(contact.record.get(), nPosition, row);
     return row;
@@ -125,7 +125,6 @@ TEST(CsvExport, ValuesAreQuotedWithQuoteCharactersDoubled)
         {'"', "Ann", "a,b", "\"Ann\",\"a,b\""},
         {'"', "Ann", "line 1\r\nline 2", "\"Ann\",\"line 1\r\nline 2\""},
         {'"', "", "", "\"\",\"\""},
-        {'\0', "Ann", "a,b", "Ann,a,b"},
         {'#', "Ann", "no #1", "#Ann#,#no ##1#"},
         {'\'', "O'Neil", "x", "'O''Neil','x'"},
     };
@@ -134,6 +133,41 @@ TEST(CsvExport, ValuesAreQuotedWithQuoteCharactersDoubled)
         columns.Field(kFirstName).Field(kNotes);
         EXPECT_EQ(RowOf(columns, c.chQuote, Contact(c.szFirst, "", c.szNotes)), c.szRow) << c.szNotes;
     }
+}
+
+// Without a quote character only the values that would break the row are enclosed, the way
+// every CSV reader expects them.
+TEST(CsvExport, BareValuesThatWouldBreakTheRowAreEnclosed)
+{
+    const struct {
+        char chDelimiter;
+        const char* szNotes;
+        const char* szRow;
+    } cases[] = {
+        {',', "plain", "Ann,plain"},
+        {',', "a,b", "Ann,\"a,b\""},
+        {',', "line 1\r\nline 2", "Ann,\"line 1\r\nline 2\""},
+        {',', "cr\ronly", "Ann,\"cr\ronly\""},
+        {',', "\"quoted\" start", "Ann,\"\"\"quoted\"\" start\""},
+        {',', "in \"the\" middle", "Ann,in \"the\" middle"},
+        {',', "a;b", "Ann,a;b"},
+        {';', "a;b", "Ann;\"a;b\""},
+        {';', "a,b", "Ann;a,b"},
+        {'\t', "a\tb", "Ann\t\"a\tb\""},
+    };
+    for (const auto& c : cases) {
+        Columns columns;
+        columns.Field(kFirstName).Field(kNotes);
+        EXPECT_EQ(RowOf(columns, '\0', Contact("Ann", "", c.szNotes), 0, c.chDelimiter), c.szRow) << c.szNotes;
+    }
+}
+
+TEST(CsvExport, TheDelimiterSeparatesQuotedValues)
+{
+    Columns columns;
+    columns.Field(kFirstName).Field(kLastName);
+    EXPECT_EQ(RowOf(columns, '"', Contact("Ann", "Baker"), 0, ';'), "\"Ann\";\"Baker\"");
+    EXPECT_EQ(RowOf(columns, '"', Contact("Ann", "Baker"), 0, '\t'), "\"Ann\"\t\"Baker\"");
 }
 
 TEST(CsvExport, CustomColumnsWriteSequenceFixedTextAndCopiedField)
@@ -186,8 +220,38 @@ TEST(CsvExport, TitleRowIsBareAndEmptyWithoutColumns)
     Columns columns;
     columns.Field(kFirstName).Field(kLastName).Sequence(1);
     EXPECT_EQ(TCsvExporter(Columns::Kind(), columns.list, '"').BuildTitleRow(), "First Name,Last Name,Custom Field");
+    EXPECT_EQ(TCsvExporter(Columns::Kind(), columns.list, '"', ';').BuildTitleRow(), "First Name;Last Name;Custom Field");
     Columns none;
     EXPECT_EQ(TCsvExporter(Columns::Kind(), none.list, '"').BuildTitleRow(), "");
+}
+
+// A custom column, renamed as the user may rename one, shows each title that must be
+// enclosed; the others stay bare.
+TEST(CsvExport, TitlesThatWouldBreakTheRowAreEnclosedInTheQuoteCharacter)
+{
+    const struct {
+        const char* szName;
+        char chQuote;
+        char chDelimiter;
+        const char* szRow;
+    } cases[] = {
+        {"Street, No.", '"', ',', "First Name,\"Street, No.\""},
+        {"Street, No.", '\0', ',', "First Name,\"Street, No.\""},
+        {"Street, No.", '\'', ',', "First Name,'Street, No.'"},
+        {"Street, No.", '"', ';', "First Name;Street, No."},
+        {"Street; No.", '"', ';', "First Name;\"Street; No.\""},
+        {"The \"Street\"", '"', ',', "First Name,\"The \"\"Street\"\"\""},
+        {"Line\nbreak", '#', ',', "First Name,#Line\nbreak#"},
+        {"Tab\there", '"', '\t', "First Name\t\"Tab\there\""},
+    };
+    for (const auto& c : cases) {
+        Columns columns;
+        columns.Field(kFirstName).Sequence(1);
+        auto* pCustom = static_cast<CsvFieldEntry*>(columns.list.Find(1));
+        CutText(pCustom->szName, sizeof pCustom->szName, c.szName);
+        EXPECT_EQ(TCsvExporter(Columns::Kind(), columns.list, c.chQuote, c.chDelimiter).BuildTitleRow(), c.szRow)
+            << c.szName;
+    }
 }
 
 TEST(CsvExport, RowsReachTheFileWithLineEnds)

@@ -4,6 +4,7 @@
 #include "main/engine/Apputil.h"
 #include "main/engine/ConvKind.h"
 #include "main/engine/CsvImport.h"
+#include "main/engine/CsvSource.h"
 #include "records/CommAddrRec.h"
 #include "support/TempDir.h"
 
@@ -38,7 +39,8 @@ std::string DataFile(const char* szName)
 }
 
 // Imports the file with the given columns and returns the contacts it gave.
-std::vector<Person> Import(const std::string& path, char chQuote, const std::vector<int>& ids)
+std::vector<Person> Import(const std::string& path, char chQuote, const std::vector<int>& ids,
+                           TCsvReadOptions options = {}, bool bSkipTitleRow = false, TCsvImportReport* pReport = nullptr)
 {
     const TConvKind& kind = *FindConvKind(FLAG_ADDR);
     CxList fields;
@@ -52,11 +54,14 @@ std::vector<Person> Import(const std::string& path, char chQuote, const std::vec
         fields.Add(CopyFieldEntry(pCustom));
         FreeCustomFieldEntry(pCustom);
     }
-    CxFile file;
-    EXPECT_TRUE(file.Open(path.c_str(), "rb")) << path;
+    options.chQuote = chQuote;
+    TCsvSource source;
+    EXPECT_TRUE(LoadCsvSource(path.c_str(), kind, options, source)) << path;
     CSV splitter;
     CxList records;
-    ImportCsvRecords(kind, file, fields, chQuote, splitter, records);
+    const TCsvImportReport report = ImportCsvRecords(kind, source, fields, bSkipTitleRow, splitter, records);
+    if (pReport != nullptr)
+        *pReport = report;
 
     std::vector<Person> people;
     for (void* pRec = records.GetFirst(); pRec != nullptr; pRec = records.GetNext()) {
@@ -104,6 +109,49 @@ TEST(CsvImport, ALineLongerThanAnyBufferIsOneRecord)
     EXPECT_EQ(people[0].first, "Ann");
     EXPECT_EQ(people[0].notes, longNote.substr(0, sizeof(CommAddrRec::szNote) - 1));
     EXPECT_EQ(people[1], (Person{"Bob", "", "short"}));
+}
+
+// Most programs quote only the values that need it; every value must arrive whole.
+TEST(CsvImport, MinimalQuotingKeepsEveryValueWhole)
+{
+    testing_support::TempDir folder;
+    const std::string path = folder.file("minimal.csv");
+    // As Python's csv module writes with its defaults, and a spreadsheet exports.
+    std::ofstream(path, std::ios::binary) << "\xEF\xBB\xBF"
+                                             "\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7,Papadopoulou,eleni@example.gr\r\n"
+                                             "Ann,\"Acme, Inc.\",\"She said \"\"hi\"\"\"\r\n"
+                                             "Bob,O'Neil,\"two\nlines\"\n"
+                                             "Cy,5\" tall,x\r\n";
+    const std::vector<Person> expected = {
+        {"\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7", "Papadopoulou", "eleni@example.gr"},
+        {"Ann", "Acme, Inc.", "She said \"hi\""},
+        {"Bob", "O'Neil", "two\nlines"},
+        {"Cy", "5\" tall", "x"},
+    };
+    EXPECT_EQ(Import(path, '"', {kFirstName, kLastName, kNotes}), expected);
+}
+
+TEST(CsvImport, ASkippedTitleRowAndRowsWithExtraFieldsAreReported)
+{
+    TCsvImportReport report;
+    const std::vector<Person> people =
+        Import(DataFile("contacts-bare-title.csv"), '\0', {kFirstName, kLastName}, {}, true, &report);
+    EXPECT_EQ(people, (std::vector<Person>{{"Dee", "Evans", ""}, {"Fay", "", ""}}));
+    EXPECT_TRUE(report.bTitleRowSkipped);
+    EXPECT_EQ(report.nRowsWithExtraFields, 1);
+    EXPECT_EQ(report.nFirstRowWithExtraFields, 2);
+}
+
+TEST(CsvImport, SemicolonsAndWindows1252AreReadAsChosenOrDetected)
+{
+    testing_support::TempDir folder;
+    const std::string path = folder.file("semicolon.csv");
+    std::ofstream(path, std::ios::binary) << "J\xFCrgen;M\xFCller;\"5,50 \x80\"\r\nZo\xEB;Dupont;caf\xE9\r\n";
+    const std::vector<Person> expected = {{"J\xC3\xBCrgen", "M\xC3\xBCller", "5,50 \xE2\x82\xAC"},
+                                          {"Zo\xC3\xAB", "Dupont", "caf\xC3\xA9"}};
+    const std::vector<int> ids = {kFirstName, kLastName, kNotes};
+    EXPECT_EQ(Import(path, '"', ids, {'"', DELIMITER_DETECT, ENCODING_DETECT}), expected);
+    EXPECT_EQ(Import(path, '"', ids, {'"', DELIMITER_SEMICOLON, ENCODING_WINDOWS_1252}), expected);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "common/outlook/FieldEntry.h"
 #include "common/outlook/OlAddrUtil.h"
 #include "main/Csvfield.h"
+#include "main/engine/ConvKind.h"
+#include "main/engine/CsvSource.h"
 #include "main/Fieldprop.h"
 #include "main/ListView.h"
 
@@ -256,7 +258,7 @@ TEST_F(FieldPage, ImportReadsTheFileAfreshEachTime)
     WriteFile(file, "\"Ann\",\"Baker\"\r\n\"Bob\",\"Smith\"\r\n\"Cy\",\"Young\"\r\n");
     AppSettings.AppMode = MODE_C2O;
     AppSettings.QuoteMark[0] = '"';
-    ASSERT_TRUE(pCsvFile->Open(file.c_str(), "rb"));
+    ASSERT_TRUE(LoadCsvSource(file.c_str(), *FindConvKind(FLAG_ADDR), SettingsReadOptions(), *pCsvSource));
     page.UpdatePage(false);
     Select({"Last Name"});
     Select({"First Name"});

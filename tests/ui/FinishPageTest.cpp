@@ -32,23 +32,25 @@ TEST_F(FinishPage, LabelsShowTheConversion)
     const struct {
         int nMode;
         int nFlag;
-        TConvertedCount result;
+        TRunResult result;
+        const char* szCounts;
         const char* szMode;
         const char* szApp;
         const char* szSource;
         const char* szDest;
         const char* szResult;
     } cases[] = {
-        {MODE_O2C, FLAG_ADDR, {4, false}, "Outlook >> CSV File", "Contacts", "Default Outlook Profile",
+        {MODE_O2C, FLAG_ADDR, {.nConverted = 4}, "", "Outlook >> CSV File", "Contacts", "Default Outlook Profile",
          "/csv/contacts.csv", "Convesion succeeded. 4 records were converted"},
-        {MODE_C2O, FLAG_NOTE, {0, false}, "CSV File >> Outlook", "Notes", "/csv/notes.csv", "Default Outlook Profile",
-         "Convesion succeeded. 0 records were converted"},
-        {MODE_C2O, FLAG_DATE, {1, false}, "CSV File >> Outlook", "Calendar", "", "Default Outlook Profile",
-         "Convesion succeeded. 1 records were converted"},
-        {MODE_O2C, FLAG_TASK, {2, true}, "Outlook >> CSV File", "Tasks", "Default Outlook Profile", "",
-         "Conversion failed. 2 records were converted"},
+        {MODE_C2O, FLAG_NOTE, {.nIdentical = 3}, "0 added, 0 updated, 3 identical", "CSV File >> Outlook", "Notes",
+         "/csv/notes.csv", "Default Outlook Profile", "Convesion succeeded. 0 records were converted"},
+        {MODE_C2O, FLAG_DATE, {.nConverted = 3, .nAdded = 1, .nUpdated = 2, .nIdentical = 4, .nRefused = 1},
+         "1 added, 2 updated, 4 identical, 1 refused by Outlook", "CSV File >> Outlook", "Calendar", "",
+         "Default Outlook Profile", "Convesion succeeded. 3 records were converted"},
+        {MODE_O2C, FLAG_TASK, {.nConverted = 2, .bFailed = true}, "", "Outlook >> CSV File", "Tasks",
+         "Default Outlook Profile", "", "Conversion failed. 2 records were converted"},
         // Unknown values leave what the labels showed.
-        {3, 16, {5, false}, "Outlook >> CSV File", "Tasks", "Default Outlook Profile", "",
+        {3, 16, {.nConverted = 5}, "", "Outlook >> CSV File", "Tasks", "Default Outlook Profile", "",
          "Convesion succeeded. 5 records were converted"},
     };
     TfmFinish page;
@@ -62,6 +64,7 @@ TEST_F(FinishPage, LabelsShowTheConversion)
         EXPECT_EQ(page.lblSource->text().toStdString(), c.szSource);
         EXPECT_EQ(page.lblDest->text().toStdString(), c.szDest);
         EXPECT_EQ(page.lblResult->text().toStdString(), c.szResult);
+        EXPECT_EQ(page.lblCounts->text().toStdString(), c.szCounts);
     }
 }
 

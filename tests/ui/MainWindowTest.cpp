@@ -18,7 +18,7 @@ using MainWindow = UiTest;
 
 const char* const kDefaultIni =
     "[Brindle]\nAppMode=1\nAppFlag=1\nCsvAddrFile=\nCsvDateFile=\nCsvTaskFile=\nCsvNoteFile=\nQuoteMark=\n"
-    "AppendCSV=0\nEnableDebug=0\nLogLevel=3\nAddTitle=0\n";
+    "AppendCSV=0\nEnableDebug=0\nLogLevel=3\nAddTitle=0\nDelimiter=0\nEncoding=0\nByteOrderMark=0\n";
 
 TEST_F(MainWindow, WithoutIniStartsOnPageZeroWithDefaultsAndWritesThemAtTheEnd)
 {
@@ -53,7 +53,8 @@ TEST_F(MainWindow, SettingsOfTheIniReachTheWizardAndTheLog)
     }
     EXPECT_EQ(ReadFile(IniPath()),
               "[brindle]\nAppMode=2\nAppFlag=8\nEnableDebug=1\nLogLevel=1\n; kept\nCsvAddrFile=\nCsvDateFile=\n"
-              "CsvTaskFile=\nCsvNoteFile=\nQuoteMark=\nAppendCSV=0\nAddTitle=0\n");
+              "CsvTaskFile=\nCsvNoteFile=\nQuoteMark=\nAppendCSV=0\nAddTitle=0\nDelimiter=0\nEncoding=0\n"
+              "ByteOrderMark=0\n");
 }
 
 TEST_F(MainWindow, UnknownKindLeavesEveryKindButtonUncheckedAndIsKept)

@@ -102,8 +102,14 @@ protected:
 TEST_P(RecordPages, ControlsAndCaptions)
 {
     const PageCase& c = GetParam();
-    ASSERT_EQ(list->columnCount(), static_cast<int>(c.columns.size()));
-    for (int nColumn = 0; nColumn < list->columnCount(); ++nColumn) {
+    // The record columns, then the import's preview column, shown first and only for an import.
+    ASSERT_EQ(list->columnCount(), static_cast<int>(c.columns.size()) + 1);
+    const int nAction = list->columnCount() - 1;
+    EXPECT_EQ(list->headerItem()->text(nAction), "Action");
+    EXPECT_EQ(list->header()->visualIndex(nAction), 0);
+    page->UpdatePage(false);
+    EXPECT_TRUE(list->isColumnHidden(nAction));
+    for (int nColumn = 0; nColumn < nAction; ++nColumn) {
         EXPECT_EQ(list->headerItem()->text(nColumn).toStdString(), c.columns[static_cast<std::size_t>(nColumn)].first);
         EXPECT_EQ(list->columnWidth(nColumn), c.columns[static_cast<std::size_t>(nColumn)].second);
     }

@@ -14,6 +14,7 @@
 #include "main/Source.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,6 +30,9 @@ protected:
         char chQuote = '"';  // '"', '\'', 0 for none
         bool bAppend = false;
         bool bTitle = false;
+        int nDelimiter = DELIMITER_COMMA;
+        int nEncoding = ENCODING_DETECT;
+        bool bByteOrderMark = false;
     };
 
     void TearDown() override
@@ -74,6 +78,9 @@ protected:
             fmSource->rbtnQuoteNone->setChecked(true);
         (options.bAppend ? fmSource->rbtnAppend : fmSource->rbtnOverwrite)->setChecked(true);
         fmSource->cbAddTitle->setChecked(options.bTitle);
+        fmSource->cbDelimiter->setCurrentIndex(options.nDelimiter);
+        fmSource->cbEncoding->setCurrentIndex(options.nEncoding);
+        fmSource->cbByteOrderMark->setChecked(options.bByteOrderMark);
         Next();
     }
 

@@ -4,16 +4,18 @@
 
 #include <cstring>
 
-CsvFieldEntry* NewCustomFieldEntry()
+namespace {
+
+CsvFieldEntry* NewFixedTextEntry(const char* szName, const OLECHAR* szText)
 {
     auto* pEntry = static_cast<CsvFieldEntry*>(CxAlloc(sizeof(CsvFieldEntry)));
     if (!pEntry)
         return nullptr;
     pEntry->nId = CUSTOM_FIELD_ID;
-    CutText(pEntry->szName, sizeof(pEntry->szName), "Custom Field");
+    CutText(pEntry->szName, sizeof(pEntry->szName), szName);
     pEntry->nType = CUSTOM_KIND_TEXT;
     VariantInit(&pEntry->vValue);
-    pEntry->vValue.bstrVal = SysAllocString(u"Custom Text");
+    pEntry->vValue.bstrVal = SysAllocString(szText);
     if (!pEntry->vValue.bstrVal) {
         CxFree(pEntry);
         return nullptr;
@@ -21,6 +23,12 @@ CsvFieldEntry* NewCustomFieldEntry()
     pEntry->vValue.vt = VT_BSTR;
     return pEntry;
 }
+
+}  // namespace
+
+CsvFieldEntry* NewCustomFieldEntry() { return NewFixedTextEntry("Custom Field", u"Custom Text"); }
+
+CsvFieldEntry* NewSkipFieldEntry() { return NewFixedTextEntry("None", u""); }
 
 void FreeCustomFieldEntry(CsvFieldEntry* pEntry)
 {

@@ -33,6 +33,10 @@ inline bool IsCustomField(const CsvFieldEntry* pEntry) { return pEntry && pEntry
 // caller, who gives it back with FreeCustomFieldEntry; null when memory runs out.
 CsvFieldEntry* NewCustomFieldEntry();
 
+// A custom column "None" with an empty fixed text: it takes a column of an import file and
+// stores nothing, so the columns after it keep their places. Owned as NewCustomFieldEntry's.
+CsvFieldEntry* NewSkipFieldEntry();
+
 // Frees a custom column made by NewCustomFieldEntry together with the text it owns.
 void FreeCustomFieldEntry(CsvFieldEntry* pEntry);
 

@@ -40,6 +40,9 @@ const TSettingRow kSettingRows[] = {
     SETTING_ROW(EnableDebug, TSettingType::Bool, 0),
     SETTING_ROW(LogLevel, TSettingType::Int, LOG_LEVEL_LOW),
     SETTING_ROW(AddTitle, TSettingType::Bool, 0),
+    SETTING_ROW(Delimiter, TSettingType::Int, DELIMITER_COMMA),
+    SETTING_ROW(Encoding, TSettingType::Int, ENCODING_DETECT),
+    SETTING_ROW(ByteOrderMark, TSettingType::Bool, 0),
 };
 
 #undef SETTING_ROW

@@ -20,6 +20,18 @@ constexpr int LOG_LEVEL_LOW = 3;
 
 constexpr int QUOTE_MARK_SIZE = 8;
 
+// The CSV file's delimiter (Delimiter); an export asked to detect writes commas.
+constexpr int DELIMITER_COMMA = 0;
+constexpr int DELIMITER_SEMICOLON = 1;
+constexpr int DELIMITER_TAB = 2;
+constexpr int DELIMITER_DETECT = 3;
+
+// The encoding an import reads the CSV file in (Encoding), numbered as TCsvEncodingChoice.
+constexpr int ENCODING_DETECT = 0;
+constexpr int ENCODING_UTF8 = 1;
+constexpr int ENCODING_WINDOWS_1252 = 2;
+constexpr int ENCODING_UTF16 = 3;
+
 // One field per INI key of section "Brindle", named as the key.
 struct TAppSettings {
     int AppMode;
@@ -33,6 +45,9 @@ struct TAppSettings {
     bool EnableDebug;
     int LogLevel;
     bool AddTitle;
+    int Delimiter;
+    int Encoding;
+    bool ByteOrderMark;  // an export begins a new file with the UTF-8 byte-order mark
 };
 
 extern TAppSettings AppSettings;

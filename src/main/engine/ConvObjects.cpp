@@ -8,8 +8,10 @@
 #include "common/outlook/OlNoteUtil.h"
 #include "common/outlook/OlTaskUtil.h"
 #include "main/engine/Apputil.h"
+#include "main/engine/CsvSource.h"
 
 #include <new>
+#include <type_traits>
 
 OlAddrUtil* pOlAddr = nullptr;
 OlDateUtil* pOlDate = nullptr;
@@ -19,6 +21,7 @@ CxList* pSelRecList = nullptr;
 CxList* pCsvRecList = nullptr;
 CxList* pFieldList = nullptr;
 CxFile* pCsvFile = nullptr;
+TCsvSource* pCsvSource = nullptr;
 
 namespace {
 
@@ -36,19 +39,45 @@ void DeleteList(CxList*& pList, bool bFreeData)
     DeleteObject(pList);
 }
 
+// The adapter of nFlag, when it exists, handed to visit; otherwise absent.
+template <class TResult, class TVisit>
+TResult WithAdapter(int nFlag, TResult absent, TVisit visit)
+{
+    if (nFlag == FLAG_ADDR && pOlAddr)
+        return visit(*pOlAddr);
+    if (nFlag == FLAG_DATE && pOlDate)
+        return visit(*pOlDate);
+    if (nFlag == FLAG_TASK && pOlTask)
+        return visit(*pOlTask);
+    if (nFlag == FLAG_NOTE && pOlNote)
+        return visit(*pOlNote);
+    return absent;
+}
+
 // The adapter of nFlag with a loaded manager, walked by both stored-record functions.
 template <class TVisit>
 void* WithManager(int nFlag, TVisit visit)
 {
-    if (nFlag == FLAG_ADDR && pOlAddr && pOlAddr->m_pDataMgr)
-        return visit(*pOlAddr->m_pDataMgr);
-    if (nFlag == FLAG_DATE && pOlDate && pOlDate->m_pDataMgr)
-        return visit(*pOlDate->m_pDataMgr);
-    if (nFlag == FLAG_TASK && pOlTask && pOlTask->m_pDataMgr)
-        return visit(*pOlTask->m_pDataMgr);
-    if (nFlag == FLAG_NOTE && pOlNote && pOlNote->m_pDataMgr)
-        return visit(*pOlNote->m_pDataMgr);
-    return nullptr;
+    return WithAdapter<void*>(nFlag, nullptr, [&visit](auto& adapter) -> void* {
+        return adapter.m_pDataMgr ? visit(*adapter.m_pDataMgr) : nullptr;
+    });
+}
+
+template <class TAdapter>
+using RecordOf = std::remove_pointer_t<decltype(std::declval<TAdapter&>().m_pDataMgr->GetFirst())>;
+
+TImportAction ActionOf(int nMatch)
+{
+    switch (nMatch) {
+    case kMatchNone:
+        return TImportAction::Added;
+    case kMatchSameKey:
+        return TImportAction::Updated;
+    case kMatchIdentical:
+        return TImportAction::Identical;
+    default:
+        return TImportAction::Refused;
+    }
 }
 
 }  // namespace
@@ -81,7 +110,8 @@ bool CreateConvObjects()
     pCsvRecList = new (std::nothrow) CxList();
     pFieldList = new (std::nothrow) CxList();
     pCsvFile = new (std::nothrow) CxFile();
-    if (!pSelRecList || !pCsvRecList || !pFieldList || !pCsvFile) {
+    pCsvSource = new (std::nothrow) TCsvSource();
+    if (!pSelRecList || !pCsvRecList || !pFieldList || !pCsvFile || !pCsvSource) {
         AppDebug.LogMessage(0, __FILE__, __LINE__, "The conversion lists could not be created");
         DestroyConvObjects();
         return false;
@@ -101,6 +131,7 @@ void DestroyConvObjects()
     DeleteList(pCsvRecList, true);
     DeleteList(pFieldList, true);
     DeleteObject(pCsvFile);
+    DeleteObject(pCsvSource);
 }
 
 void* FirstStoredRecord(int nFlag)
@@ -113,19 +144,32 @@ void* NextStoredRecord(int nFlag)
     return WithManager(nFlag, [](auto& manager) -> void* { return manager.GetNext(); });
 }
 
-bool SaveConvRecord(int nFlag, void* pRec)
+TImportAction SaveConvRecord(int nFlag, void* pRec)
 {
     if (pRec == nullptr)
-        return false;
-    if (nFlag == FLAG_ADDR && pOlAddr)
-        return pOlAddr->SaveRecord(static_cast<CommAddrRec*>(pRec));
-    if (nFlag == FLAG_DATE && pOlDate)
-        return pOlDate->SaveRecord(static_cast<CommDateRec*>(pRec));
-    if (nFlag == FLAG_TASK && pOlTask)
-        return pOlTask->SaveRecord(static_cast<CommTaskRec*>(pRec));
-    if (nFlag == FLAG_NOTE && pOlNote)
-        return pOlNote->SaveRecord(static_cast<CommNoteRec*>(pRec));
-    return false;
+        return TImportAction::Refused;
+    return WithAdapter(nFlag, TImportAction::Refused, [pRec](auto& adapter) {
+        using TRec = RecordOf<std::remove_reference_t<decltype(adapter)>>;
+        return SaveRecordWithAction(adapter, static_cast<TRec*>(pRec));
+    });
+}
+
+std::vector<TImportPreview> PreviewImport(int nFlag, const std::vector<void*>& records)
+{
+    return WithAdapter(nFlag, std::vector<TImportPreview>{}, [&records](auto& adapter) {
+        using TRec = RecordOf<std::remove_reference_t<decltype(adapter)>>;
+        std::vector<TImportPreview> previews;
+        if (!adapter.m_pDataMgr)
+            return previews;
+        std::vector<TRec*> typed;
+        typed.reserve(records.size());
+        for (void* pRec : records)
+            typed.push_back(static_cast<TRec*>(pRec));
+        previews.reserve(records.size());
+        for (const auto& preview : adapter.m_pDataMgr->PreviewMatches(typed))
+            previews.push_back({ActionOf(preview.match.nCode), preview.pMatched});
+        return previews;
+    });
 }
 
 char* KindCsvFile(int nFlag)

@@ -3,12 +3,17 @@
 // file. The main window owns them; page 1 creates them afresh each time it is left forward.
 #pragma once
 
+#include "main/engine/ImportAction.h"
+
+#include <vector>
+
 class CxFile;
 class CxList;
 class OlAddrUtil;
 class OlDateUtil;
 class OlNoteUtil;
 class OlTaskUtil;
+struct TCsvSource;
 
 extern OlAddrUtil* pOlAddr;
 extern OlDateUtil* pOlDate;
@@ -22,6 +27,8 @@ extern CxList* pCsvRecList;
 // The chosen columns as CsvFieldEntry copies, in column order; owns them.
 extern CxList* pFieldList;
 extern CxFile* pCsvFile;
+// The import file's text and what its first record says, read when page 1 is left.
+extern TCsvSource* pCsvSource;
 
 // Deletes any existing objects and creates a fresh set; the adapter of the kind in AppFlag
 // loads its Outlook items. False, with nothing left, when an object cannot be created.
@@ -36,8 +43,18 @@ void* FirstStoredRecord(int nFlag);
 void* NextStoredRecord(int nFlag);
 
 // Hands the record to the adapter of nFlag to add it to Outlook or write it over the item it
-// matches; true only when Outlook was written.
-bool SaveConvRecord(int nFlag, void* pRec);
+// matches, and says which it did.
+TImportAction SaveConvRecord(int nFlag, void* pRec);
+
+// What the run would do with each of records, in order, when Outlook takes every write:
+// against the items the adapter of nFlag loaded, and the records before it in the same run.
+// pMatched is the record an update or an identical record matches. Empty for an unknown
+// kind or an absent adapter.
+struct TImportPreview {
+    TImportAction nAction;
+    const void* pMatched;
+};
+std::vector<TImportPreview> PreviewImport(int nFlag, const std::vector<void*>& records);
 
 // The setting holding the CSV file name last used for nFlag (MAX_PATH bytes); null for an
 // unknown kind.

@@ -1,5 +1,6 @@
 #include "main/engine/ConversionRun.h"
 
+#include "common/misc/CsvEncoding.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
@@ -8,16 +9,25 @@
 #include "main/engine/CsvExport.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 #include <optional>
 
 namespace {
+
+// A byte-order mark belongs only at the very start of a file, never before appended rows.
+bool IsEmptyFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::file_size(path, error) == 0 && !error;
+}
 
 // Outlook to CSV: each record's row, or nothing when the record has no item image. Rows
 // go to the file in blocks; only rows of blocks that reached the file count as converted.
 class TExportStep {
 public:
     TExportStep(const TRunSetup& setup, CxList& fields, CxFile& file)
-        : m_exporter(*setup.pKind, fields, setup.chQuote), m_rows(m_exporter, file), m_file(file)
+        : m_exporter(*setup.pKind, fields, setup.chQuote, setup.chDelimiter), m_rows(m_exporter, file), m_file(file)
     {
     }
 
@@ -27,6 +37,8 @@ public:
             AppDebug.LogMessage(0, __FILE__, __LINE__, "Cannot open %s for writing", setup.szCsvFile.c_str());
             return false;
         }
+        if (setup.bByteOrderMark && IsEmptyFile(setup.szCsvFile) && !m_file.Write(CsvUtf8ByteOrderMark()))
+            return false;
         return !setup.bAddTitle || m_exporter.WriteTitleRow(m_file);
     }
 
@@ -40,7 +52,35 @@ private:
     CxFile& m_file;
 };
 
+void CountAction(TImportAction nAction, TRunResult& result)
+{
+    switch (nAction) {
+    case TImportAction::Added:
+        ++result.nAdded;
+        break;
+    case TImportAction::Updated:
+        ++result.nUpdated;
+        break;
+    case TImportAction::Identical:
+        ++result.nIdentical;
+        break;
+    case TImportAction::Refused:
+        ++result.nRefused;
+        break;
+    }
+    result.nConverted = result.nAdded + result.nUpdated;
+}
+
 }  // namespace
+
+std::string ImportCountsText(const TRunResult& result)
+{
+    std::string text = std::to_string(result.nAdded) + " added, " + std::to_string(result.nUpdated) + " updated, "
+                       + std::to_string(result.nIdentical) + " identical";
+    if (result.nRefused > 0)
+        text += ", " + std::to_string(result.nRefused) + " refused by Outlook";
+    return text;
+}
 
 int RunProgress(int k, int n)
 {
@@ -66,8 +106,8 @@ TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& field
         void* pRec = selected.Find(static_cast<std::uint32_t>(k - 1));
         if (bExport) {
             result.bFailed = exportStep->Convert(pRec, k - 1) == TRowResult::WriteFailed;
-        } else if (bImport && pRec != nullptr && setup.saveRecord(pRec)) {
-            ++result.nConverted;
+        } else if (bImport) {
+            CountAction(pRec != nullptr ? setup.saveRecord(pRec) : TImportAction::Refused, result);
         }
         if (!result.bFailed && afterRecord)
             afterRecord(RunProgress(k, nRecords));

@@ -3,6 +3,8 @@
 // window, so it can be driven directly; the caller shows the progress.
 #pragma once
 
+#include "main/engine/ImportAction.h"
+
 #include <functional>
 #include <string>
 
@@ -14,20 +16,32 @@ struct TRunSetup {
     int nMode = 0;                       // AppMode
     const TConvKind* pKind = nullptr;    // null: nothing is converted
     char chQuote = '\0';                 // 0: values are written bare
+    char chDelimiter = ',';
+    // Outlook to CSV: a file that is still empty begins with the UTF-8 byte-order mark.
+    bool bByteOrderMark = false;
     bool bAddTitle = false;
     // Outlook to CSV with overwrite: the file is still closed and is emptied only now, so
     // that leaving the wizard earlier never cost the user the file's content.
     bool bOverwrite = false;
     std::string szCsvFile;
     // CSV to Outlook: adds the record to Outlook or writes it over its match.
-    std::function<bool(void* pRec)> saveRecord;
+    std::function<TImportAction(void* pRec)> saveRecord;
 };
 
 struct TRunResult {
-    int nConverted = 0;
+    int nConverted = 0;  // rows written, or items added and updated
+    // CSV to Outlook, what became of each record.
+    int nAdded = 0;
+    int nUpdated = 0;
+    int nIdentical = 0;
+    int nRefused = 0;
     // The CSV file could not be written completely: nConverted rows reached it.
     bool bFailed = false;
 };
+
+// What an import did, as "3 added, 2 updated, 5 identical" and ", 1 refused by Outlook" when
+// Outlook refused any.
+std::string ImportCountsText(const TRunResult& result);
 
 // The percentage done after the k-th of n records (k counted from 1), truncated.
 int RunProgress(int k, int n);

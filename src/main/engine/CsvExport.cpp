@@ -48,7 +48,8 @@ bool Commit(CxFile& file) { return file.Seek(0, SEEK_CUR) == 0; }
 
 }  // namespace
 
-TCsvExporter::TCsvExporter(const TConvKind& kind, CxList& fields, char chQuote) : m_kind(kind), m_chQuote(chQuote)
+TCsvExporter::TCsvExporter(const TConvKind& kind, CxList& fields, char chQuote, char chDelimiter)
+    : m_kind(kind), m_chQuote(chQuote), m_chDelimiter(chDelimiter)
 {
     for (void* pEntry = fields.GetFirst(); pEntry != nullptr; pEntry = fields.GetNext()) {
         const auto& entry = *static_cast<const CsvFieldEntry*>(pEntry);
@@ -73,19 +74,33 @@ TCsvExporter::TCsvExporter(const TConvKind& kind, CxList& fields, char chQuote) 
 
 std::string TCsvExporter::BuildTitleRow() const
 {
+    const char chQuote = m_chQuote != '\0' ? m_chQuote : '"';
+    const char szSpecial[] = {m_chDelimiter, chQuote, '\r', '\n', '\0'};
     std::string row;
     for (std::size_t nColumn = 0; nColumn < m_names.size(); ++nColumn) {
         if (nColumn > 0)
-            row += ',';
-        row += m_names[nColumn];
+            row += m_chDelimiter;
+        const std::string& name = m_names[nColumn];
+        row += name.find_first_of(szSpecial) == std::string::npos ? name : QuoteCsvValue(name, chQuote);
     }
     return row;
+}
+
+// A bare value holding the delimiter or a line break would end its field or row early, and
+// one starting with a double quote would be read as quoted.
+void TCsvExporter::AppendBare(std::string& text, std::string_view value) const
+{
+    const char szBreaking[] = {m_chDelimiter, '\r', '\n', '\0'};
+    if (value.find_first_of(szBreaking) == std::string_view::npos && !value.starts_with('"'))
+        text += value;
+    else
+        text += QuoteCsvValue(value, '"');
 }
 
 void TCsvExporter::AppendQuoted(std::string& text, std::string_view value) const
 {
     if (m_chQuote == '\0') {
-        text += value;
+        AppendBare(text, value);
         return;
     }
     text += m_chQuote;
@@ -134,7 +149,7 @@ bool TCsvExporter::AppendRecordRow(const void* pRec, int nPosition, std::string&
         return false;
     for (std::size_t nColumn = 0; nColumn < m_columns.size(); ++nColumn) {
         if (nColumn > 0)
-            text += ',';
+            text += m_chDelimiter;
         AppendValue(text, m_columns[nColumn], pRec, nPosition);
     }
     return true;

@@ -1,6 +1,8 @@
-// Writing records into a CSV file: the bare title row, and one row per record made of the
-// field texts of its Outlook item image, each enclosed in the quote character (quote
-// characters inside doubled), joined by ",".
+// Writing records into a CSV file: the title row, and one row per record made of the field
+// texts of its Outlook item image, each enclosed in the quote character (quote characters
+// inside doubled), joined by the delimiter. Without a quote character values are written
+// bare, but for those that would break the row, which every CSV reader expects enclosed in
+// double quotes.
 #pragma once
 
 #include <cstddef>
@@ -25,9 +27,11 @@ class TCsvExporter {
 public:
     // The columns are those of fields, in list order (the list's cursor moves); chQuote 0
     // writes values bare.
-    TCsvExporter(const TConvKind& kind, CxList& fields, char chQuote);
+    TCsvExporter(const TConvKind& kind, CxList& fields, char chQuote, char chDelimiter = ',');
 
-    // The column names joined by ",", never quoted; empty without columns.
+    // The column names joined by the delimiter; a name holding the delimiter, the quote
+    // character or a line break is enclosed in the quote character (a double quote without
+    // one), all others are bare. Empty without columns.
     std::string BuildTitleRow() const;
     // The row of a record; false, row untouched, when the record has no item image.
     // nPosition is the record's place in the run (0 for the first), which a sequence-number
@@ -54,11 +58,13 @@ private:
 
     void AppendValue(std::string& text, const TColumn& column, const void* pRec, int nPosition) const;
     void AppendQuoted(std::string& text, std::string_view value) const;
+    void AppendBare(std::string& text, std::string_view value) const;
 
     const TConvKind& m_kind;
     std::vector<std::string> m_names;
     std::vector<TColumn> m_columns;
     char m_chQuote;
+    char m_chDelimiter;
 };
 
 // The rows of a run, written in blocks: each block of whole rows goes to the file in one
