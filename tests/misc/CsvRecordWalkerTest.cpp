@@ -59,28 +59,6 @@ TEST(CsvRecordWalker, SplitsTextIntoRecords)
     }
 }
 
-TEST(CsvRecordWalker, ContinuesAFieldLeftOpen)
-{
-    const struct {
-        std::string text;
-        std::vector<std::string> expected;
-        bool endsInsideQuotes;
-    } cases[] = {
-        {"b\",c\nd", {"b\",c", "d"}, false},
-        {"b\r\nc", {"b\r\nc"}, true},
-        {"\"\"\n\"\n", {"\"\"\n\""}, false},
-        {"", {}, true},
-    };
-    for (const auto& c : cases) {
-        TCsvRecordWalker walker(c.text, '"', ',', true);
-        std::vector<std::string> records;
-        for (std::string_view record; walker.Next(record);)
-            records.emplace_back(record);
-        EXPECT_EQ(records, c.expected) << c.text;
-        EXPECT_EQ(walker.EndsInsideQuotes(), c.endsInsideQuotes) << c.text;
-    }
-}
-
 // Records are views into the text, in order, and what lies between two of them is one line end.
 TEST(CsvRecordWalker, RecordsAndLineEndsMakeUpTheText)
 {

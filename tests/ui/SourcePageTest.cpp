@@ -249,11 +249,11 @@ TEST_F(SourcePage, OpenModeFollowsTheDirection)
         page.edtCSVFile->setText(QString::fromStdString(file));
         (c.bAppend ? page.rbtnAppend : page.rbtnOverwrite)->setChecked(true);
         ASSERT_TRUE(page.UpdatePage(true));
-        std::string record;
-        const bool bReadable = pCsvFile->Seek(0, SEEK_SET) == 0 && pCsvFile->ReadRecord(record, '"');
+        std::string content;
+        const bool bReadable = pCsvFile->Seek(0, SEEK_SET) == 0 && pCsvFile->ReadRest(content) && !content.empty();
         EXPECT_EQ(bReadable, c.bOpen && (c.nMode == MODE_C2O || c.bAppend)) << c.nMode << c.bAppend;
         if (bReadable) {
-            EXPECT_EQ(record, "\"a\",\"b\"\r\n");
+            EXPECT_EQ(content, "\"a\",\"b\"\r\n");
         }
         EXPECT_EQ(AppSettings.AppendCSV, c.bAppend ? 1 : 0);
         DestroyConvObjects();

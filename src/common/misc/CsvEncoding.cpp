@@ -120,13 +120,17 @@ bool IsValidUtf8Piece(std::string_view piece)
                   > 0;
 }
 
-bool IsValidUtf8(std::string_view bytes)
+// Valid UTF-8 is copied as it is; false at the first invalid sequence, out then holding a
+// part of it. Detection decodes this way, so that a valid file is read once, not twice.
+bool AppendValidUtf8(std::string_view bytes, std::string& out)
 {
+    out.reserve(out.size() + bytes.size());
     while (!bytes.empty()) {
-        const std::size_t nPiece = Utf8PieceLength(bytes);
-        if (!IsValidUtf8Piece(bytes.substr(0, nPiece)))
+        const std::string_view piece = bytes.substr(0, Utf8PieceLength(bytes));
+        if (!IsValidUtf8Piece(piece))
             return false;
-        bytes.remove_prefix(nPiece);
+        out.append(piece);
+        bytes.remove_prefix(piece.size());
     }
     return true;
 }
@@ -206,6 +210,7 @@ bool LooksLikeText(std::string_view text)
     return nControls * kControlShare <= nCharacters;
 }
 
+// Without a byte-order mark or the zeros of UTF-16, UTF-8 is what decoding it tells.
 TCsvEncoding DetectEncoding(std::string_view bytes)
 {
     if (bytes.starts_with(CsvUtf8ByteOrderMark()))
@@ -218,7 +223,7 @@ TCsvEncoding DetectEncoding(std::string_view bytes)
         return TCsvEncoding::Utf16Le;
     if (LooksLikeUtf16(bytes, true))
         return TCsvEncoding::Utf16Be;
-    return IsValidUtf8(bytes) ? TCsvEncoding::Utf8 : TCsvEncoding::Windows1252;
+    return TCsvEncoding::Utf8;
 }
 
 TCsvEncoding EncodingOf(std::string_view bytes, TCsvEncodingChoice choice)
@@ -247,10 +252,16 @@ TCsvFileText DecodeCsvBytes(std::string_view bytes, TCsvEncodingChoice choice)
 {
     TCsvFileText result;
     result.nEncoding = EncodingOf(bytes, choice);
+    const bool bUtf8Detected = choice == TCsvEncodingChoice::Detect && result.nEncoding == TCsvEncoding::Utf8;
+    if (bUtf8Detected && !AppendValidUtf8(bytes, result.szText)) {
+        result.szText.clear();
+        result.nEncoding = TCsvEncoding::Windows1252;
+    }
     switch (result.nEncoding) {
     case TCsvEncoding::Utf8:
     case TCsvEncoding::Utf8Bom:
-        AppendUtf8(WithoutPrefix(bytes, CsvUtf8ByteOrderMark()), result.szText);
+        if (!bUtf8Detected)
+            AppendUtf8(WithoutPrefix(bytes, CsvUtf8ByteOrderMark()), result.szText);
         break;
     case TCsvEncoding::Windows1252:
         AppendWindows1252(bytes, result.szText);

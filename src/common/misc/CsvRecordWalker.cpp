@@ -8,11 +8,8 @@ bool IsLineEnd(char ch) { return ch == '\r' || ch == '\n'; }
 
 }  // namespace
 
-TCsvRecordWalker::TCsvRecordWalker(std::string_view text, char chQuote, char chDelimiter, bool bStartsInsideQuotes)
-    : m_text(text)
-    , m_chQuote(chQuote)
-    , m_chDelimiter(chDelimiter)
-    , m_bInsideQuotes(bStartsInsideQuotes && chQuote != '\0')
+TCsvRecordWalker::TCsvRecordWalker(std::string_view text, char chQuote, char chDelimiter)
+    : m_text(text), m_chQuote(chQuote), m_chDelimiter(chDelimiter)
 {
 }
 

@@ -12,9 +12,8 @@
 
 class TCsvRecordWalker {
 public:
-    // A chQuote of 0 switches quoting off. bStartsInsideQuotes: the text continues a quoted
-    // field that an earlier text left open.
-    TCsvRecordWalker(std::string_view text, char chQuote, char chDelimiter, bool bStartsInsideQuotes = false);
+    // A chQuote of 0 switches quoting off.
+    TCsvRecordWalker(std::string_view text, char chQuote, char chDelimiter);
 
     // The next record without its line end, a view into the text; a blank line is an empty
     // record. False at the end of the text: a line end there starts no further record.
@@ -28,5 +27,5 @@ private:
     std::size_t m_nPos = 0;
     char m_chQuote;
     char m_chDelimiter;
-    bool m_bInsideQuotes;
+    bool m_bInsideQuotes = false;
 };

@@ -1,12 +1,9 @@
 #include "common/misc/CxFile.h"
 
-#include "common/misc/CsvEncoding.h"
-#include "common/misc/CsvRecordWalker.h"
 #include "platform/WinCompat.h"
 
 #include <algorithm>
 #include <bit>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -53,34 +50,6 @@ char* FindChar(char* p, char* pEnd, char ch)
     return p;
 }
 
-bool IsAscii(std::string_view text)
-{
-    for (const char ch : text)
-        if (static_cast<unsigned char>(ch) >= 0x80)
-            return false;
-    return true;
-}
-
-// The platform conversion counts in int: a longer text is not judged and counts as UTF-8.
-bool IsUtf8(std::string_view text)
-{
-    return text.size() > static_cast<std::size_t>(INT_MAX)
-           || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr,
-                                  0) > 0;
-}
-
-// Text that is not UTF-8 is taken to be Windows-1252, in which most CSV files that are not
-// UTF-8 are written: every byte is a character of its own, so nothing of it is lost. A
-// byte-order mark in front declares UTF-8 and stays as it is.
-void MakeUtf8(std::string& text)
-{
-    const std::string_view whole = text;
-    const std::size_t nStart = whole.starts_with(CsvUtf8ByteOrderMark()) ? CsvUtf8ByteOrderMark().size() : 0;
-    const std::string_view body = whole.substr(nStart);
-    if (IsAscii(body) || IsUtf8(body))
-        return;
-    text = std::string(whole.substr(0, nStart)) + DecodeCsvBytes(body, TCsvEncodingChoice::Windows1252).szText;
-}
 
 // Opens a file for reading only when it is a plain file: a folder has no lines, a pipe
 // would wait for a writer that may never come, and a device may never end. The file is
@@ -166,15 +135,6 @@ void CSV::Clear()
 const char* CSV::GetItem(std::uint32_t nIndex) const
 {
     return nIndex < m_nCount ? m_ppItems[nIndex] : "";
-}
-
-bool CSV::EndsInsideQuotes(std::string_view text, char chQuote, char chDelimiter, bool bStartsInsideQuotes)
-{
-    TCsvRecordWalker walker(text, chQuote, chDelimiter, bStartsInsideQuotes);
-    std::string_view record;
-    while (walker.Next(record))
-        continue;  // only how the last record ends matters
-    return walker.EndsInsideQuotes();
 }
 
 // [pText, pEnd) follows the opening quote of a field and *pEnd is a terminator. Removes the
@@ -317,9 +277,6 @@ bool CxFile::Close()
         m_fp = nullptr;
     }
     m_szWrittenPath.clear();
-    std::free(m_pLineBuf);
-    m_pLineBuf = nullptr;
-    m_nLineBufSize = 0;
     return bClosed;
 }
 
@@ -328,39 +285,6 @@ char* CxFile::ReadLine(char* szBuf, int nSize)
     if (m_fp == nullptr || szBuf == nullptr || nSize <= 0)
         return nullptr;
     return std::fgets(szBuf, nSize, m_fp);
-}
-
-bool CxFile::AppendPhysicalLine(std::string& szRecord)
-{
-    // getline reads a line of any length, zero bytes included, in one go.
-    const ssize_t nRead = getline(&m_pLineBuf, &m_nLineBufSize, m_fp);
-    if (nRead <= 0)
-        return false;
-    szRecord.append(m_pLineBuf, static_cast<std::size_t>(nRead));
-    return true;
-}
-
-bool CxFile::ReadRecord(std::string& szRecord, char chQuote, char chDelimiter)
-{
-    szRecord.clear();
-    if (m_fp == nullptr)
-        return false;
-    try {
-        if (!AppendPhysicalLine(szRecord))
-            return false;
-        bool bOpen = CSV::EndsInsideQuotes(szRecord, chQuote, chDelimiter);
-        while (bOpen) {
-            const std::size_t nJoined = szRecord.size();
-            if (!AppendPhysicalLine(szRecord))
-                break;
-            bOpen = CSV::EndsInsideQuotes(std::string_view(szRecord).substr(nJoined), chQuote, chDelimiter, true);
-        }
-        MakeUtf8(szRecord);
-    } catch (const std::bad_alloc&) {
-        szRecord.clear();
-        return false;
-    }
-    return true;
 }
 
 bool CxFile::ReadRest(std::string& bytes)

@@ -48,11 +48,6 @@ public:
     const char* GetItem(std::uint32_t nIndex) const;
     void Clear();
 
-    // Whether a quoted field is still open at the end of text, read as Parse reads it.
-    // bStartsInsideQuotes: the text continues a quoted field left open.
-    static bool EndsInsideQuotes(std::string_view text, char chQuote, char chDelimiter,
-                                 bool bStartsInsideQuotes = false);
-
 private:
     bool AddItem(char* pItem);
     bool GrowItems();
@@ -93,12 +88,6 @@ public:
     // comes in pieces. Null at the end of the file, with no file open or no buffer.
     char* ReadLine(char* szBuf, int nSize);
 
-    // One whole CSV record of any length into szRecord, its line end included: physical
-    // lines are joined while a field quoted with chQuote is still open (no joining for a
-    // chQuote of 0). A record that is not UTF-8 is read as Windows-1252 and comes back in
-    // UTF-8. False at the end of the file or with no file open.
-    bool ReadRecord(std::string& szRecord, char chQuote, char chDelimiter = ',');
-
     // The bytes from the reading position to the end of the file; false with no file open,
     // on a read error or when memory runs out.
     bool ReadRest(std::string& bytes);
@@ -113,10 +102,7 @@ public:
     int Seek(long nOffset, int nOrigin);
 
 private:
-    bool AppendPhysicalLine(std::string& szRecord);
 
     FILE* m_fp = nullptr;
     std::string m_szWrittenPath;  // of a file opened for writing, checked on Close
-    char* m_pLineBuf = nullptr;  // grown by getline, freed on Close
-    std::size_t m_nLineBufSize = 0;
 };
