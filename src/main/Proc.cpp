@@ -91,6 +91,7 @@ void TfmProc::tmConvertTimer()
         LastRunResult = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile, [this](int nPercent) {
             ShowProgress(nPercent);
             Pause(kPauseAfterRecord);
+            return true;
         });
     }
 

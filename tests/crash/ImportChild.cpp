@@ -68,7 +68,10 @@ int Import(const char* szCsvFile)
     setup.chQuote = kQuote;
     setup.saveRecord = [&adapter](void* pRec) { return SaveRecordWithAction(adapter, static_cast<CommAddrRec*>(pRec)); };
     CxFile file;
-    const TRunResult result = RunConversion(setup, records, fields, file, [](int) { Mark(kRecordMark); });
+    const TRunResult result = RunConversion(setup, records, fields, file, [](int) {
+        Mark(kRecordMark);
+        return true;
+    });
     return result.nConverted == static_cast<int>(records.GetCount()) ? 0 : kExitNotAllStored;
 }
 

@@ -88,7 +88,7 @@ int RunProgress(int k, int n)
 }
 
 TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& fields, CxFile& file,
-                         const std::function<void(int nPercent)>& afterRecord)
+                         const std::function<bool(int nPercent)>& afterRecord)
 {
     TRunResult result;
     const int nRecords = static_cast<int>(selected.GetCount());
@@ -102,15 +102,15 @@ TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& field
     }
 
     // The list's cursor is shared with whatever the saving does not touch: walk by number.
-    for (int k = 1; k <= nRecords && !result.bFailed; ++k) {
+    for (int k = 1; k <= nRecords && !result.bFailed && !result.bCancelled; ++k) {
         void* pRec = selected.Find(static_cast<std::uint32_t>(k - 1));
         if (bExport) {
             result.bFailed = exportStep->Convert(pRec, k - 1) == TRowResult::WriteFailed;
         } else if (bImport) {
             CountAction(pRec != nullptr ? setup.saveRecord(pRec) : TImportAction::Refused, result);
         }
-        if (!result.bFailed && afterRecord)
-            afterRecord(RunProgress(k, nRecords));
+        if (!result.bFailed && afterRecord && !afterRecord(RunProgress(k, nRecords)) && k < nRecords)
+            result.bCancelled = true;
     }
     if (bExport) {
         result.bFailed = !exportStep->Finish() || result.bFailed;

@@ -37,6 +37,8 @@ struct TRunResult {
     int nRefused = 0;
     // The CSV file could not be written completely: nConverted rows reached it.
     bool bFailed = false;
+    // The user stopped the run: the records after the last converted one were left alone.
+    bool bCancelled = false;
 };
 
 // What an import did, as "3 added, 2 updated, 5 identical" and ", 1 refused by Outlook" when
@@ -48,6 +50,8 @@ int RunProgress(int k, int n);
 
 // Converts every record of selected in list order, calling afterRecord with the percentage
 // done after each one, and closes file at the end. Rows go to the file in blocks (see
-// TCsvRowWriter); writing stops at the first block the file did not take.
+// TCsvRowWriter); writing stops at the first block the file did not take. afterRecord
+// returning false cancels the run there: the rows of the records converted so far are
+// written out whole, and the result says it was cancelled.
 TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& fields, CxFile& file,
-                         const std::function<void(int nPercent)>& afterRecord);
+                         const std::function<bool(int nPercent)>& afterRecord);
