@@ -83,6 +83,16 @@ bool TfmFinish::UpdatePage(bool bSave)
     return true;
 }
 
+// What the import did besides converting: the counts, and the records that were skipped
+// because Outlook holds them already, which a count of converted records alone hides.
+QString TfmFinish::ImportCountLines(const TRunResult& result)
+{
+    QStringList lines{QString::fromStdString(ImportCountsText(result))};
+    if (result.nIdentical > 0)
+        lines << QString("%1 records were already in Outlook and were skipped").arg(result.nIdentical);
+    return lines.join('\n');
+}
+
 // Labels whose direction or kind is unknown keep their previous text.
 void TfmFinish::ShowResult()
 {
@@ -101,11 +111,11 @@ void TfmFinish::ShowResult()
     }
     if (const TConvKind* kind = FindConvKind(AppSettings.AppFlag))
         lblApp->setText(QString::fromUtf8(kind->szAppName));
-    const char* szResult = LastRunResult.bFailed ? "Conversion failed. %1 records were converted"
-                                                 : "Convesion succeeded. %1 records were converted";
+    const char* szResult = LastRunResult.bFailed      ? "Conversion failed. %1 records were converted"
+                           : LastRunResult.bCancelled ? "Conversion cancelled. %1 records were converted"
+                                                      : "Convesion succeeded. %1 records were converted";
     lblResult->setText(QString::fromUtf8(szResult).arg(LastRunResult.nConverted));
-    lblCounts->setText(AppSettings.AppMode == MODE_C2O ? QString::fromStdString(ImportCountsText(LastRunResult))
-                                                       : QString());
+    lblCounts->setText(AppSettings.AppMode == MODE_C2O ? ImportCountLines(LastRunResult) : QString());
 }
 
 void TfmFinish::btnCSVClick()

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+struct TRunResult;
 
 class TfmFinish : public TWizardPage {
     Q_OBJECT
@@ -37,6 +38,7 @@ public slots:
 
 private:
     void ShowResult();
+    static QString ImportCountLines(const TRunResult& result);
 };
 
 extern TfmFinish* fmFinish;

@@ -20,12 +20,14 @@
 #include "main/Source.h"
 #include "main/Taskdata.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <exception>
 #include <string>
@@ -88,6 +90,10 @@ TfmMain::TfmMain() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogH
     connect(btnOption, &QPushButton::clicked, this, &TfmMain::btnOptionClick);
     connect(imgIcon, &TClickLabel::clicked, this, &TfmMain::imgIconClick);
     connect(imgText, &TClickLabel::clicked, this, &TfmMain::imgIconClick);
+    for (const int nKey : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(nKey), this);
+        connect(enter, &QShortcut::activated, this, &TfmMain::EnterPressed);
+    }
 
     FormCreate();
 }
@@ -303,8 +309,9 @@ void TfmMain::GoToStep(int nStep)
 
 void TfmMain::UpdateStepControls()
 {
-    btnPrev->setEnabled(m_nStep > 0 && m_nStep < LAST_STEP);
-    btnNext->setEnabled(m_nStep < LAST_STEP);
+    const bool bRunning = fmProc != nullptr && fmProc->IsRunning();
+    btnPrev->setEnabled(m_nStep > 0 && m_nStep < LAST_STEP && !bRunning);
+    btnNext->setEnabled(m_nStep < LAST_STEP && !bRunning);
     btnClose->setText(m_nStep == LAST_STEP ? "&Finish" : "&Cancel");
 
     for (int nStep = 0; nStep <= LAST_STEP; ++nStep)
@@ -330,7 +337,34 @@ void TfmMain::btnPrevClick() { GoToStep(m_nStep - 1); }
 
 void TfmMain::btnNextClick() { GoToStep(m_nStep + 1); }
 
-void TfmMain::btnCloseClick() { close(); }
+// Enter presses the focused button, as it does in a dialog, and Next anywhere else.
+void TfmMain::EnterPressed()
+{
+    if (auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()); button && button->isEnabled()) {
+        button->click();
+        return;
+    }
+    if (btnNext->isEnabled())
+        btnNext->click();
+}
+
+// During a run Cancel stops the run, which then shows what it converted.
+void TfmMain::btnCloseClick()
+{
+    if (fmProc != nullptr && fmProc->IsRunning())
+        fmProc->RequestCancel();
+    else
+        close();
+}
+
+// Closing the window during a run stops the run after its record, so the file holds whole
+// rows; the program ends when the run has returned.
+void TfmMain::closeEvent(QCloseEvent* event)
+{
+    if (fmProc != nullptr && fmProc->IsRunning())
+        fmProc->RequestCancel();
+    QWidget::closeEvent(event);
+}
 
 void TfmMain::btnHelpClick() { ShellOpenFile(HELP_FILE); }
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QCloseEvent;
 class QLabel;
 class QPushButton;
 class TClickLabel;
@@ -51,8 +52,10 @@ public slots:
     void btnHelpClick();
     void btnOptionClick();
     void imgIconClick();
+    void EnterPressed();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     // The page object of each page; tests put their own pages in here.
     virtual TWizardPage* GetPage(TPage page) const;
 

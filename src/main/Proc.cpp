@@ -8,6 +8,7 @@
 #include "main/Main.h"
 #include "main/Pause.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int kStartDelay = 500;
 constexpr int kPauseAfterRecord = 100;
+// Only the first records of a run are paced, so that a long run is not slowed by its pauses.
+constexpr int kPacedRecords = 20;
 constexpr int kPauseAtEnd = 200;
 
 const char* const kRunningText = "Converting now, please wait ...";
@@ -62,11 +65,20 @@ bool TfmProc::UpdatePage(bool bSave)
     return true;
 }
 
-// The run blocks the thread, so the bar is painted at once rather than when events flow.
+// Painted at once: the run holds the thread between the moments it lets events through.
 void TfmProc::ShowProgress(int nPercent)
 {
     pbMain->setValue(nPercent);
     pbMain->repaint();
+}
+
+bool TfmProc::AfterRecord(int nPercent)
+{
+    ShowProgress(nPercent);
+    if (++m_nRecordsDone <= kPacedRecords)
+        Pause(kPauseAfterRecord);
+    QCoreApplication::processEvents();
+    return !m_bCancelRequested;
 }
 
 void TfmProc::tmConvertTimer()
@@ -75,6 +87,11 @@ void TfmProc::tmConvertTimer()
     ShowProgress(0);
 
     LastRunResult = {};
+    m_bRunning = true;
+    m_bCancelRequested = false;
+    m_nRecordsDone = 0;
+    if (fmMain != nullptr)
+        fmMain->UpdateStepControls();
     if (pSelRecList != nullptr && pFieldList != nullptr && pCsvFile != nullptr) {
         TRunSetup setup;
         setup.nMode = AppSettings.AppMode;
@@ -88,12 +105,10 @@ void TfmProc::tmConvertTimer()
             setup.szCsvFile = szFile;
         const int nFlag = AppSettings.AppFlag;
         setup.saveRecord = [nFlag](void* pRec) { return SaveConvRecord(nFlag, pRec); };
-        LastRunResult = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile, [this](int nPercent) {
-            ShowProgress(nPercent);
-            Pause(kPauseAfterRecord);
-            return true;
-        });
+        LastRunResult = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile,
+                                      [this](int nPercent) { return AfterRecord(nPercent); });
     }
+    m_bRunning = false;
 
     if (!LastRunResult.bFailed)
         ShowProgress(100);

@@ -22,12 +22,24 @@ public:
     QProgressBar* pbMain;
     QTimer* tmConvert;
 
+    // Whether a run is converting records now.
+    bool IsRunning() const { return m_bRunning; }
+    // Stops the run after the record it is converting.
+    void RequestCancel() { m_bCancelRequested = true; }
+
 public slots:
-    // Runs the conversion; the user interface waits until it has ended.
+    // Runs the conversion. The window keeps repainting and takes Cancel between records;
+    // Prev and Next wait until the run has ended.
     void tmConvertTimer();
 
 private:
     void ShowProgress(int nPercent);
+    // After each record: the bar, the pacing of a short run, and the events that came meanwhile.
+    bool AfterRecord(int nPercent);
+
+    bool m_bRunning = false;
+    bool m_bCancelRequested = false;
+    int m_nRecordsDone = 0;
 };
 
 // What the last run converted, for the result page.

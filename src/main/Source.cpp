@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 TfmSource* fmSource = nullptr;
@@ -68,6 +70,22 @@ bool IsFolder(const char* szFile)
 {
     const DWORD nAttributes = GetFileAttributesA(szFile);
     return nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Why a file could not be opened, in the system's words, for the message's second line. A
+// folder or a pipe opens without an error of the system's: the program refuses those.
+QString OpenFailureReason(const char* szFile, int nError)
+{
+    if (IsFolder(szFile))
+        return QString::fromLocal8Bit(std::strerror(EISDIR));
+    if (nError == 0)
+        return "It is no plain file (a pipe or a device)";
+    return QString::fromLocal8Bit(std::strerror(nError));
+}
+
+QString OpenErrorText(const char* szFile, int nError)
+{
+    return QString("Error opening CSV file: %1\n%2").arg(QString::fromUtf8(szFile), OpenFailureReason(szFile, nError));
 }
 
 // Whether the file could be written, found out without changing it: an existing file is
@@ -251,8 +269,9 @@ bool TfmSource::StoreSettings()
         return false;
     CutText(szFile, MAX_PATH, CutTo(edtCSVFile->text(), MAX_PATH - 1));
 
+    errno = 0;
     if (!OpenCsvFile(szFile)) {
-        ShowError(QString("Error opening CSV file: %1").arg(QString::fromUtf8(szFile)));
+        ShowError(OpenErrorText(szFile, errno));
         return false;
     }
     if (AppSettings.AppMode == MODE_C2O && !LoadImportSource(szFile))
@@ -308,8 +327,9 @@ bool TfmSource::LoadImportSource(const char* szFile)
     const TConvKind* kind = FindConvKind(AppSettings.AppFlag);
     if (kind == nullptr || pCsvSource == nullptr)
         return false;
+    errno = 0;
     if (!LoadCsvSource(szFile, *kind, SettingsReadOptions(), *pCsvSource)) {
-        ShowError(QString("Error opening CSV file: %1").arg(QString::fromUtf8(szFile)));
+        ShowError(OpenErrorText(szFile, errno));
         return false;
     }
     if (!pCsvSource->file.bLooksLikeText) {

@@ -42,13 +42,16 @@ TEST_F(FinishPage, LabelsShowTheConversion)
     } cases[] = {
         {MODE_O2C, FLAG_ADDR, {.nConverted = 4}, "", "Outlook >> CSV File", "Contacts", "Default Outlook Profile",
          "/csv/contacts.csv", "Convesion succeeded. 4 records were converted"},
-        {MODE_C2O, FLAG_NOTE, {.nIdentical = 3}, "0 added, 0 updated, 3 identical", "CSV File >> Outlook", "Notes",
+        {MODE_C2O, FLAG_NOTE, {.nIdentical = 3},
+         "0 added, 0 updated, 3 identical\n3 records were already in Outlook and were skipped", "CSV File >> Outlook", "Notes",
          "/csv/notes.csv", "Default Outlook Profile", "Convesion succeeded. 0 records were converted"},
         {MODE_C2O, FLAG_DATE, {.nConverted = 3, .nAdded = 1, .nUpdated = 2, .nIdentical = 4, .nRefused = 1},
-         "1 added, 2 updated, 4 identical, 1 refused by Outlook", "CSV File >> Outlook", "Calendar", "",
+         "1 added, 2 updated, 4 identical, 1 refused by Outlook\n4 records were already in Outlook and were skipped", "CSV File >> Outlook", "Calendar", "",
          "Default Outlook Profile", "Convesion succeeded. 3 records were converted"},
         {MODE_O2C, FLAG_TASK, {.nConverted = 2, .bFailed = true}, "", "Outlook >> CSV File", "Tasks",
          "Default Outlook Profile", "", "Conversion failed. 2 records were converted"},
+        {MODE_O2C, FLAG_TASK, {.nConverted = 7, .bCancelled = true}, "", "Outlook >> CSV File", "Tasks",
+         "Default Outlook Profile", "", "Conversion cancelled. 7 records were converted"},
         // Unknown values leave what the labels showed.
         {3, 16, {.nConverted = 5}, "", "Outlook >> CSV File", "Tasks", "Default Outlook Profile", "",
          "Convesion succeeded. 5 records were converted"},

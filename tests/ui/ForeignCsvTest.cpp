@@ -261,7 +261,8 @@ TEST_F(ForeignCsv, ThePreviewShowsWhatTheRunThenDoes)
     EXPECT_EQ(fmAddrData->lvAddrData->topLevelItem(4)->text(nAction), "");
 
     Convert();
-    EXPECT_EQ(fmFinish->lblCounts->text(), "1 added, 1 updated, 2 identical");
+    EXPECT_EQ(fmFinish->lblCounts->text(),
+              "1 added, 1 updated, 2 identical\n2 records were already in Outlook and were skipped");
     EXPECT_EQ(Texts(Items("contacts"), "FirstName"), (std::vector<std::string>{"Ann", "Bob", "Cy"}));
 }
 

@@ -214,7 +214,7 @@ TEST_F(SourcePage, SettingsStoredBeforeAFailedOpenAreKept)
     EXPECT_FALSE(page.UpdatePage(true));
 
     ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_EQ(messages.Messages()[0].text.toStdString(), "Error opening CSV file: " + file);
+    EXPECT_EQ(messages.Messages()[0].text.toStdString(), "Error opening CSV file: " + file + "\nNo such file or directory");
     EXPECT_STREQ(AppSettings.QuoteMark, "'");
     EXPECT_EQ(AppSettings.AppendCSV, 1);
     EXPECT_EQ(AppSettings.CsvAddrFile, file);

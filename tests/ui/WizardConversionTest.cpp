@@ -243,6 +243,9 @@ TEST_F(Conversion, ImportingTheSameFileAgainConvertsNothing)
         EXPECT_EQ(fmFinish->lblResult->text().toStdString(),
                   "Convesion succeeded. " + std::to_string(1 - nRun) + " records were converted");
     }
+    // The sentence stays as it is; the line under it says why nothing was converted.
+    EXPECT_EQ(fmFinish->lblCounts->text(),
+              "0 added, 0 updated, 1 identical\n1 records were already in Outlook and were skipped");
     EXPECT_EQ(Items("tasks").size(), 1);
 }
 
@@ -267,8 +270,8 @@ TEST_F(Conversion, EveryPageMessageKeepsTheWizardOnItsPage)
         {MODE_O2C, FLAG_ADDR, "", true, false, 1, "Invalid CSV file name. Please try another one.", "Brindle Error"},
         {MODE_C2O, FLAG_ADDR, folder + "/missing.csv", true, false, 1,
          "Invalid CSV file name. Please specify an existing CSV file.", "Brindle Error"},
-        {MODE_C2O, FLAG_NOTE, folder, true, false, 1, "Error opening CSV file: " + folder, "Brindle Error"},
-        {MODE_O2C, FLAG_TASK, missingFolderFile, true, false, 1, "Error opening CSV file: " + missingFolderFile,
+        {MODE_C2O, FLAG_NOTE, folder, true, false, 1, "Error opening CSV file: " + folder + "\nIs a directory", "Brindle Error"},
+        {MODE_O2C, FLAG_TASK, missingFolderFile, true, false, 1, "Error opening CSV file: " + missingFolderFile + "\nNo such file or directory",
          "Brindle Error"},
         {MODE_O2C, FLAG_ADDR, TempFile("out.csv"), false, false, 2,
          "No record field is selected, you must select one or more fields for the conversion.", "Brindle Error"},
