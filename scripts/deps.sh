@@ -3,7 +3,7 @@
 # so a second call costs a dpkg query and nothing more.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev "$@")
+packages=(cmake g++ ninja-build pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev python3 "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QProcess>
 #include <cstring>
 #include <filesystem>
 
@@ -155,6 +156,35 @@ TEST_F(ForeignCsv, EachDelimiterAndQuoteChoiceRoundTripsEveryCharacter)
             EXPECT_EQ(Stored(), expected) << "imported with delimiter " << nImportDelimiter;
         }
     }
+}
+
+// What the export writes without a quotation mark is read by other programs row for row:
+// Python's csv module stands for them.
+TEST_F(ForeignCsv, BareExportsReadBackRowForRowInOtherReaders)
+{
+    AddContacts(kWorldPeople);
+    const std::string file = TempFile("bare.csv");
+    Export({file, '\0', false, true});
+    const std::string script = TempFile("read.py");
+    WriteFile(script, "import csv, json, sys\n"
+                      "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+                      "    print(json.dumps(list(csv.reader(f))))\n");
+    QProcess python;
+    python.start("python3", {QString::fromStdString(script), QString::fromStdString(file)});
+    ASSERT_TRUE(python.waitForFinished(30000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+
+    std::vector<std::vector<std::string>> read;
+    for (const QJsonValue& row : rows) {
+        read.emplace_back();
+        for (const QJsonValue& value : row.toArray())
+            read.back().push_back(value.toString().toStdString());
+    }
+    std::vector<std::vector<std::string>> expected = {{"First Name", "Last Name", "Email 1", "Notes", "Company Name"}};
+    for (const Person& person : kWorldPeople)
+        expected.push_back({person.szFirst, person.szLast, person.szEmail, person.szNotes, person.szCompany});
+    EXPECT_EQ(read, expected);
 }
 
 TEST_F(ForeignCsv, EachEncodingImportsEveryCharacterDetectedOrChosen)
