@@ -66,6 +66,10 @@ TfmMain::TfmMain() : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogH
     setObjectName("fmMain");
     setWindowTitle("Brindle Converter");
     setFixedSize(kClientWidth, kClientHeight);
+    // Without it the style shows no focus on a radio button or check box, and a keyboard
+    // user cannot see where a key press goes.
+    setStyleSheet("QRadioButton, QCheckBox { border: 1px solid transparent; }"
+                  "QRadioButton:focus, QCheckBox:focus { border: 1px dotted palette(window-text); }");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

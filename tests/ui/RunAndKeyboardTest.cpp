@@ -4,8 +4,11 @@
 
 #include "main/Addrdata.h"
 #include "main/Finish.h"
+#include "main/Mode.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QRadioButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -118,6 +121,17 @@ TEST_F(RunAndKeyboard, EnterPressesTheFocusedButtonOrNext)
     fmSource->edtCSVFile->setFocus();
     fmMain->EnterPressed();
     EXPECT_EQ(Step(), 2);
+}
+
+TEST_F(RunAndKeyboard, AFocusedRadioButtonLooksFocused)
+{
+    Wizard().show();
+    QApplication::setActiveWindow(&Wizard());
+    fmMode->rbtnAddr->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = fmMode->rbtnC2O->grab().toImage();
+    fmMode->rbtnC2O->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(fmMode->rbtnC2O->hasFocus());
+    EXPECT_NE(fmMode->rbtnC2O->grab().toImage(), unfocused);
 }
 
 }  // namespace
