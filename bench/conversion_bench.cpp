@@ -2,8 +2,9 @@
 // loading the folder into the record manager, the export engine writing every field of
 // every item to a CSV file (pauses off), and the import engine reading such a file into
 // records and saving each into a folder that already holds as many items, half of the rows
-// matching stored ones. Next to the export: Python's csv.writer and one fwrite of the same
-// bytes. Every step runs in a process of its own, which reports its time and its memory.
+// matching stored ones. Next to the export: the command line's export of every contact (the
+// built program, loading included), Python's csv.writer and one fwrite of the same bytes.
+// Every step runs in a process of its own, which reports its time and its memory.
 // Prints one table, with the targets the steps are held to, and writes it as JSON.
 //
 //   conversion_bench [--sizes=1000,10000,100000] [--kinds=contacts,appointments,tasks,notes]
@@ -177,6 +178,14 @@ void RegisterAll(bench::Report& report, bench::Workspace& work, const Options& o
                     const std::string csv = work.ExportPath(k, count);
                     return bench::InChild([&] { return bench::MeasureExport(k, profile, csv); });
                 });
+                // The command line is held to its target on contacts; for the other kinds it would
+                // mostly measure their loading again.
+                if (k.item == olsim::ItemKind::Contact)
+                    Register(report, run, Step::CommandLineExport, "command_line_export", k, count, [&work, &k, count] {
+                        const std::string profile = work.StoredProfile(k, count);
+                        return bench::MeasureCommandLineExport(k, profile, work.PathOf("command-line"),
+                                                               work.PathOf("command-line.csv"));
+                    });
                 Register(report, run, Step::PythonWriter, "python_csv_writer", k, count, [&work, &k, count] {
                     return bench::MeasurePythonWriter(work.ExportedCsv(k, count), work.PathOf("python.csv"));
                 });

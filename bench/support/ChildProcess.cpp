@@ -12,6 +12,8 @@
 #include <exception>
 #include <stdexcept>
 
+extern char** environ;
+
 namespace bench {
 namespace {
 
@@ -76,11 +78,12 @@ std::string ReadAll(int fd)
     }
 }
 
-// The child's exit status in words, empty for a clean exit with 0.
-std::string ExitProblem(pid_t child)
+// The child's exit status in words, empty for a clean exit with 0; usage, when given, gets
+// what the child used.
+std::string ExitProblem(pid_t child, rusage* usage = nullptr)
 {
     int status = 0;
-    while (waitpid(child, &status, 0) < 0) {
+    while (wait4(child, &status, 0, usage) < 0) {
         if (errno != EINTR)
             return std::string("cannot wait for the child: ") + std::strerror(errno);
     }
@@ -91,12 +94,44 @@ std::string ExitProblem(pid_t child)
     return {};
 }
 
+double CpuSecondsOf(const rusage& usage)
+{
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
 double CpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return CpuSecondsOf(usage);
+}
+
+// This process's environment with the variables of changes set.
+std::vector<std::string> EnvironmentWith(const std::vector<std::pair<std::string, std::string>>& changes)
+{
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text(*entry);
+        const std::string name = text.substr(0, text.find('='));
+        bool changed = false;
+        for (const auto& change : changes)
+            changed = changed || change.first == name;
+        if (!changed)
+            entries.push_back(text);
+    }
+    for (const auto& [name, value] : changes)
+        entries.push_back(name + "=" + value);
+    return entries;
+}
+
+std::vector<char*> Pointers(std::vector<std::string>& texts)
+{
+    std::vector<char*> pointers;
+    for (std::string& text : texts)
+        pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
 }
 
 }  // namespace
@@ -173,6 +208,42 @@ std::string RunProgram(const std::vector<std::string>& argv)
     if (!problem.empty())
         throw std::runtime_error(argv[0] + " " + problem);
     return text;
+}
+
+ProgramMeasurement MeasureProgram(const std::string& path, const std::vector<std::string>& args,
+                                  const std::vector<std::pair<std::string, std::string>>& environment)
+{
+    std::vector<std::string> argv{path};
+    argv.insert(argv.end(), args.begin(), args.end());
+    std::vector<std::string> envp = EnvironmentWith(environment);
+    const std::vector<char*> argPointers = Pointers(argv);
+    const std::vector<char*> envPointers = Pointers(envp);
+
+    Pipe output;
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child < 0)
+        throw std::runtime_error(std::string("cannot fork: ") + std::strerror(errno));
+    if (child == 0) {
+        dup2(output.WriteEnd(), STDOUT_FILENO);
+        output.CloseRead();
+        output.CloseWrite();
+        execve(path.c_str(), argPointers.data(), envPointers.data());
+        _exit(127);
+    }
+    output.CloseWrite();
+    ProgramMeasurement program;
+    program.output = ReadAll(output.ReadEnd());
+    rusage usage{};
+    const std::string problem = ExitProblem(child, &usage);
+    program.measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!problem.empty())
+        throw std::runtime_error(path + " " + problem);
+    program.measured.cpuSeconds = CpuSecondsOf(usage);
+    // Linux gives the peak in kilobytes.
+    program.measured.peakBytes = static_cast<std::uint64_t>(usage.ru_maxrss) * 1024;
+    program.measured.addedBytes = program.measured.peakBytes;
+    return program;
 }
 
 }  // namespace bench

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -30,5 +31,19 @@ Measurement InChild(const std::function<Measurement()>& work);
 // Runs the program (found on PATH) with the arguments and returns what it wrote to its
 // standard output; throws std::runtime_error when it cannot start or does not end with 0.
 std::string RunProgram(const std::vector<std::string>& argv);
+
+// A program measured from the outside, as a user's shell starts it: its wall-clock time from
+// start to end, its processor time and its resident peak (the whole process's, so also its
+// added memory). items and converted are left to the caller.
+struct ProgramMeasurement {
+    Measurement measured;
+    std::string output;  // its standard output
+};
+
+// Runs the program at path with the arguments, in this process's environment with the
+// variables of environment set; throws std::runtime_error when it cannot start or does not
+// end with 0.
+ProgramMeasurement MeasureProgram(const std::string& path, const std::vector<std::string>& args,
+                                  const std::vector<std::pair<std::string, std::string>>& environment);
 
 }  // namespace bench

@@ -4,6 +4,7 @@
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "common/outlook/FieldEntry.h"
+#include "main/cli/CliKinds.h"
 #include "main/engine/Apputil.h"
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConversionRun.h"
@@ -100,6 +101,25 @@ double SecondsToDisk(const std::string& path)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// The kind as the command line names it.
+std::string CommandLineKind(const BenchKind& kind)
+{
+    for (const TCliKind& cliKind : CliKinds()) {
+        if (cliKind.nFlag == kind.nFlag)
+            return cliKind.szName;
+    }
+    throw std::logic_error("the command line has no kind for " + std::string(kind.name));
+}
+
+// The number after "name": in the one-line JSON object of --json.
+std::int64_t JsonCount(const std::string& json, const std::string& name)
+{
+    const std::size_t at = json.find("\"" + name + "\": ");
+    if (at == std::string::npos)
+        throw std::runtime_error("the command line gave no count " + name + ": " + json);
+    return std::stoll(json.substr(at + name.size() + 4));
+}
+
 std::uint64_t FileSize(const std::string& path)
 {
     std::error_code error;
@@ -148,6 +168,25 @@ Measurement MeasureExport(const BenchKind& kind, const std::string& profile, con
     measured.converted = measured.items;
     measured.outputBytes = FileSize(csvPath);
     measured.diskSeconds = measured.seconds + SecondsToDisk(csvPath);
+    return measured;
+}
+
+Measurement MeasureCommandLineExport(const BenchKind& kind, const std::string& profile, const std::string& dataFolder,
+                                     const std::string& csvPath)
+{
+    std::filesystem::remove(csvPath);
+    std::filesystem::create_directories(dataFolder);
+    const std::vector<std::string> args{
+        "export", CommandLineKind(kind), csvPath, "--all", "--quote", "\"", "--delimiter", "comma", "--json"};
+    ProgramMeasurement program =
+        MeasureProgram(BRINDLE_PROGRAM, args, {{"OLSIM_PROFILE", profile}, {"XDG_DATA_HOME", dataFolder}});
+    Measurement& measured = program.measured;
+    measured.items = JsonCount(program.output, "written");
+    measured.converted = measured.items;
+    measured.outputBytes = FileSize(csvPath);
+    measured.diskSeconds = measured.seconds + SecondsToDisk(csvPath);
+    std::filesystem::remove(csvPath);
+    std::filesystem::remove_all(dataFolder);
     return measured;
 }
 

@@ -17,6 +17,13 @@ Measurement MeasureLoad(const BenchKind& kind, const std::string& profile);
 // CSV file at csvPath, values in double quotes, no title row. items: the rows written.
 Measurement MeasureExport(const BenchKind& kind, const std::string& profile, const std::string& csvPath);
 
+// The command line's export, the built program run as a user runs it: brindle export KIND
+// FILE --all, values in double quotes, no title row, on the profile, with the data folder
+// (its settings and log) in dataFolder; both are removed afterwards. Its time is the whole
+// program's, from start to end, loading the folder included. items: the rows written.
+Measurement MeasureCommandLineExport(const BenchKind& kind, const std::string& profile, const std::string& dataFolder,
+                                     const std::string& csvPath);
+
 // The import engine: reads the CSV file (every field of the kind, in table order) into
 // records, then saves each into the profile, whose items are loaded beforehand. items: the
 // rows read; converted: the records that changed Outlook.

@@ -1,6 +1,7 @@
 #include "common/misc/CxDebugUtil.h"
 #include "main/Application.h"
 #include "main/Main.h"
+#include "main/cli/CommandLine.h"
 #include "olsim/OutlookSimulator.h"
 #include "olsim/SimulatorLog.h"
 
@@ -20,10 +21,14 @@ void InstallOutlook()
 
 }  // namespace
 
+// With arguments the program is the command line: no application object at all, since
+// QApplication cannot start without a display.
 int main(int argc, char** argv)
 {
-    TApplication application(argc, argv);
     InstallOutlook();
+    if (argc > 1)
+        return RunCommandLine(argc, argv);
+    TApplication application(argc, argv);
     std::unique_ptr<TfmMain> mainWindow;
     try {
         mainWindow = std::make_unique<TfmMain>();

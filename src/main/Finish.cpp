@@ -4,6 +4,7 @@
 #include "main/engine/Apputil.h"
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConvObjects.h"
+#include "main/engine/CsvSource.h"
 #include "main/Main.h"
 #include "main/Proc.h"
 
@@ -90,6 +91,10 @@ QString TfmFinish::ImportCountLines(const TRunResult& result)
     QStringList lines{QString::fromStdString(ImportCountsText(result))};
     if (result.nIdentical > 0)
         lines << QString("%1 records were already in Outlook and were skipped").arg(result.nIdentical);
+    if (pCsvSource != nullptr) {
+        for (const std::string& note : ImportValueNotes(pCsvSource->lastRead))
+            lines << QString::fromStdString(note);
+    }
     return lines.join('\n');
 }
 

@@ -184,6 +184,10 @@ void TRecordPage::ShowFileNotes()
                                    .arg(nRows)
                                    .arg(nFirst));
     }
+    if (pCsvSource != nullptr) {
+        for (const std::string& note : ImportValueNotes(pCsvSource->lastRead))
+            notes << QString::fromStdString(note);
+    }
     lblFileNotes->setText(notes.join('\n'));
 }
 

@@ -4,6 +4,7 @@
 #include "main/engine/Apputil.h"
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConvObjects.h"
+#include "main/engine/CsvFileChecks.h"
 #include "main/engine/CsvSource.h"
 #include "main/FileDialog.h"
 #include "main/MessageBox.h"
@@ -65,45 +66,10 @@ std::string CutTo(const QString& text, std::size_t nMax)
     return bytes.substr(0, CutTextLength(bytes, nMax));
 }
 
-// A folder opens for reading as a stream that fails at its first read: it is no CSV file.
-bool IsFolder(const char* szFile)
+QString OpenErrorMessage(const char* szFile, int nError)
 {
-    const DWORD nAttributes = GetFileAttributesA(szFile);
-    return nAttributes != INVALID_FILE_ATTRIBUTES && (nAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-// Why a file could not be opened, in the system's words, for the message's second line. A
-// folder or a pipe opens without an error of the system's: the program refuses those.
-QString OpenFailureReason(const char* szFile, int nError)
-{
-    if (IsFolder(szFile))
-        return QString::fromLocal8Bit(std::strerror(EISDIR));
-    if (nError == 0)
-        return "It is no plain file (a pipe or a device)";
-    return QString::fromLocal8Bit(std::strerror(nError));
-}
-
-QString OpenErrorText(const char* szFile, int nError)
-{
-    return QString("Error opening CSV file: %1\n%2").arg(QString::fromUtf8(szFile), OpenFailureReason(szFile, nError));
-}
-
-// Whether the file could be written, found out without changing it: an existing file is
-// opened for update and left as it is, a missing one is created and removed again.
-bool CanWriteUnchanged(const char* szFile)
-{
-    if (IsFolder(szFile))
-        return false;
-    if (GetFileAttributesA(szFile) != INVALID_FILE_ATTRIBUTES) {
-        CxFile file;
-        return file.Open(szFile, "r+b");
-    }
-    CxFile file;
-    if (!file.Open(szFile, "wb"))
-        return false;
-    file.Close();
-    DeleteFileA(szFile);
-    return true;
+    return QString("Error opening CSV file: %1\n%2")
+        .arg(QString::fromUtf8(szFile), QString::fromLocal8Bit(OpenFailureReason(szFile, nError).c_str()));
 }
 
 }  // namespace
@@ -271,7 +237,7 @@ bool TfmSource::StoreSettings()
 
     errno = 0;
     if (!OpenCsvFile(szFile)) {
-        ShowError(OpenErrorText(szFile, errno));
+        ShowError(OpenErrorMessage(szFile, errno));
         return false;
     }
     if (AppSettings.AppMode == MODE_C2O && !LoadImportSource(szFile))
@@ -329,7 +295,7 @@ bool TfmSource::LoadImportSource(const char* szFile)
         return false;
     errno = 0;
     if (!LoadCsvSource(szFile, *kind, SettingsReadOptions(), *pCsvSource)) {
-        ShowError(OpenErrorText(szFile, errno));
+        ShowError(OpenErrorMessage(szFile, errno));
         return false;
     }
     if (!pCsvSource->file.bLooksLikeText) {

@@ -87,8 +87,9 @@ TEST(OlDateReminder, CountAndUnitWriteMinutesBeforeTheStart)
         LONG nValue;
         LONG nMinutesBefore;
     };
+    // A lead without the reminder set is kept for when it is turned on.
     const Case cases[] = {
-        {1, 1, 45, 45}, {1, 2, 1, 60}, {1, 3, 2, 2880}, {1, 9, 3, 15}, {0, 2, 1, 0},
+        {1, 1, 45, 45}, {1, 2, 1, 60}, {1, 3, 2, 2880}, {1, 9, 3, 15}, {0, 2, 1, 60}, {0, 1, 90, 90},
     };
     OlDateUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
@@ -136,6 +137,12 @@ TEST(OlDateReminder, AnOlderOutlookGetsAReminderMomentThatNeverLeavesTheStartDay
         EXPECT_NEAR(pItem->ReminderTime, c.dReminder, 1e-7);
         EXPECT_EQ(pItem->ReminderMinutesBeforeStart, c.nMinutesBefore);
     }
+
+    const auto pOff = ReminderRecord("reminder off", 0, 2, 1);
+    const auto pItem = std::make_unique<OlDateItem>();
+    ASSERT_TRUE(OlDateUtil::RecordToItem(pOff.get(), pItem.get()));
+    EXPECT_EQ(pItem->ReminderTime, 0.0) << "a reminder that is off has no moment";
+    EXPECT_EQ(pItem->ReminderMinutesBeforeStart, 60);
 }
 
 TEST(OlDateReminder, AnOlderOutlookIsNotGivenMinutesAndRefusesTheMomentOnAnAppointment)

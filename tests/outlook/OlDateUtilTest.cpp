@@ -173,28 +173,87 @@ TEST(OlDateUtil, AnAppointmentOverMidnightReadsANegativeDuration)
     EXPECT_EQ(records[0]->nDuration, -1320);
 }
 
-TEST(OlDateUtil, AnAllDayAppointmentIsWrittenWithADayWhateverItsEnd)
+// A start or end read from a file with a time of day but no date.
+SYSTEMTIME TimeOfDayOnly(int nHour, int nMinute)
+{
+    return SYSTEMTIME{0, 0, 0, 0, static_cast<WORD>(nHour), static_cast<WORD>(nMinute), 0, 0};
+}
+
+TEST(OlDateUtil, StartEndAndAllDayGiveTheStartAndDurationWritten)
+{
+    struct Case {
+        const char* szWhat;
+        bool bAllDay;
+        SYSTEMTIME stStart;
+        SYSTEMTIME stEnd;
+        DATE dStart;  // 0: none is sent
+        LONG nDuration;
+    };
+    const Case cases[] = {
+        {"an hour and a half", false, TimeOf(2024, 3, 20, 9, 30), TimeOf(2024, 3, 20, 11, 0),
+         DateOf(2024, 3, 20, 9, 30), 90},
+        {"over midnight", false, TimeOf(2024, 3, 20, 23, 0), TimeOf(2024, 3, 21, 1, 0), DateOf(2024, 3, 20, 23, 0),
+         120},
+        {"over three days", false, TimeOf(2024, 3, 20, 9, 0), TimeOf(2024, 3, 22, 17, 0), DateOf(2024, 3, 20, 9, 0),
+         3360},
+        {"ending before it starts", false, TimeOf(2024, 3, 20, 10, 0), TimeOf(2024, 3, 20, 9, 0),
+         DateOf(2024, 3, 20, 10, 0), 0},
+        {"times without dates", false, TimeOfDayOnly(9, 30), TimeOfDayOnly(11, 0), 0.0, 90},
+        {"an end time without a date", false, TimeOf(2024, 3, 20, 9, 30), TimeOfDayOnly(10, 15),
+         DateOf(2024, 3, 20, 9, 30), 45},
+        {"one whole day", true, TimeOf(2024, 3, 20), TimeOf(2024, 3, 21), DateOf(2024, 3, 20), 1440},
+        {"a day given with times", true, TimeOf(2024, 3, 20, 13, 0), TimeOf(2024, 3, 20, 15, 0),
+         DateOf(2024, 3, 20), 1440},
+        {"to the end of the day the end falls in", true, TimeOf(2024, 3, 20), TimeOf(2024, 3, 22, 13, 0),
+         DateOf(2024, 3, 20), 4320},
+        {"ending before it starts, all day", true, TimeOf(2024, 3, 20), TimeOf(2024, 3, 18), DateOf(2024, 3, 20),
+         1440},
+        {"a day without its end", true, TimeOf(2024, 3, 20), SYSTEMTIME{}, DateOf(2024, 3, 20), 1440},
+        {"a day without a date", true, SYSTEMTIME{}, SYSTEMTIME{}, 0.0, 1440},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szWhat);
+        const auto pRec = std::make_unique<CommDateRec>();
+        pRec->nAllDayEvent = c.bAllDay ? 1 : 0;
+        pRec->stStart = c.stStart;
+        pRec->stEnd = c.stEnd;
+        const auto pItem = std::make_unique<OlDateItem>();
+        ASSERT_TRUE(OlDateUtil::RecordToItem(pRec.get(), pItem.get()));
+        EXPECT_EQ(pItem->AllDayEvent, c.bAllDay);
+        EXPECT_DOUBLE_EQ(pItem->Start, c.dStart);
+        EXPECT_EQ(pItem->Duration, c.nDuration);
+    }
+}
+
+TEST(OlDateUtil, OutlookGetsTheDaysOfAnAllDayAppointmentAndItsOwnStartForTimesWithoutDates)
 {
     AdapterSim sim;
+    const DATE dNewStart = DateValueOf(*sim.NewItem(kCalendarFolder, kAppointmentItem), u"Start");
     OlDateUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
-    const auto pRec = std::make_unique<CommDateRec>();
-    std::strcpy(pRec->szDescription, "Conference");
-    pRec->nAllDayEvent = 1;
-    pRec->stStart = TimeOf(2024, 3, 20, 0, 0);
-    pRec->stEnd = TimeOf(2024, 3, 22, 13, 0);
 
-    const auto pItem = std::make_unique<OlDateItem>();
-    ASSERT_TRUE(OlDateUtil::RecordToItem(pRec.get(), pItem.get()));
-    EXPECT_EQ(pItem->Duration, 1440);
-    EXPECT_TRUE(pItem->AllDayEvent);
+    const auto pConference = std::make_unique<CommDateRec>();
+    std::strcpy(pConference->szDescription, "Conference");
+    pConference->nAllDayEvent = 1;
+    pConference->stStart = TimeOf(2024, 3, 20, 8, 0);
+    pConference->stEnd = TimeOf(2024, 3, 23);
+    ASSERT_TRUE(adapter.SaveRecord(pConference.get()));
 
-    ASSERT_TRUE(adapter.SaveRecord(pRec.get()));
-    Object item = sim.ItemAt(kCalendarFolder, 1);
-    ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(BoolOf(*item, u"AllDayEvent"));
-    EXPECT_EQ(LongOf(*item, u"Duration"), 1440);
-    EXPECT_DOUBLE_EQ(DateValueOf(*item, u"Start"), DateOf(2024, 3, 20));
+    const auto pCall = std::make_unique<CommDateRec>();
+    std::strcpy(pCall->szDescription, "Call");
+    pCall->stStart = TimeOfDayOnly(9, 30);
+    pCall->stEnd = TimeOfDayOnly(10, 0);
+    ASSERT_TRUE(adapter.SaveRecord(pCall.get()));
+
+    Object conference = sim.ItemAt(kCalendarFolder, 1);
+    ASSERT_NE(conference, nullptr);
+    EXPECT_TRUE(BoolOf(*conference, u"AllDayEvent"));
+    EXPECT_DOUBLE_EQ(DateValueOf(*conference, u"Start"), DateOf(2024, 3, 20));
+    EXPECT_DOUBLE_EQ(DateValueOf(*conference, u"End"), DateOf(2024, 3, 23));
+    Object call = sim.ItemAt(kCalendarFolder, 2);
+    ASSERT_NE(call, nullptr);
+    EXPECT_DOUBLE_EQ(DateValueOf(*call, u"Start"), dNewStart);
+    EXPECT_EQ(LongOf(*call, u"Duration"), 30);
 }
 
 TEST(OlDateUtil, ACsvRowPutsItsTextsAndNoStartButClearsDurationAndReminder)

@@ -103,7 +103,7 @@ TEST_F(FieldPage, EnteringOffersEveryFieldOfTheKindChecked)
         int nFlag;
         int nCount;
         const char* szFirst;
-    } cases[] = {{FLAG_ADDR, 81, "None"}, {FLAG_DATE, 28, nullptr}, {FLAG_TASK, 27, nullptr}, {FLAG_NOTE, 8, nullptr}, {3, 0, nullptr}};
+    } cases[] = {{FLAG_ADDR, 81, "None"}, {FLAG_DATE, 30, nullptr}, {FLAG_TASK, 27, nullptr}, {FLAG_NOTE, 8, nullptr}, {3, 0, nullptr}};
     for (const auto& c : cases) {
         AppSettings.AppFlag = c.nFlag;
         EXPECT_TRUE(page.UpdatePage(false));

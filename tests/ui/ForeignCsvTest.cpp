@@ -330,6 +330,24 @@ TEST_F(ForeignCsv, OddFilesGetAClearNoteAndLoseNothingUnseen)
     EXPECT_EQ(Texts(Items("contacts"), "LastName"), (std::vector<std::string>{"Baker", "Smith"}));
 }
 
+// A value longer than its field is cut at a whole character, and both record page and
+// result page say so before and after the run.
+TEST_F(ForeignCsv, ShortenedValuesAreNamedBeforeAndAfterTheRun)
+{
+    const std::string longName = std::string(30, 'a') + "\xC3\xA9\xC3\xA9";  // 34 bytes
+    const std::string file = TempFile("long.csv");
+    WriteFile(file, "First Name,Last Name\r\nAnn,Baker\r\n" + longName + ",Smith\r\n");
+    ChooseConversion(MODE_C2O, FLAG_ADDR);
+    SetFileOptions({file, '"', false, false});
+    Next();
+    const QString note = "1 value was shortened to fit its field (for example First Name of row 3).";
+    EXPECT_TRUE(fmAddrData->lblFileNotes->text().endsWith(note)) << fmAddrData->lblFileNotes->text().toStdString();
+    Convert();
+    EXPECT_TRUE(fmFinish->lblCounts->text().endsWith(note)) << fmFinish->lblCounts->text().toStdString();
+    // The field holds 31 bytes: the cut falls before the character it would split.
+    EXPECT_EQ(Texts(Items("contacts"), "FirstName"), (std::vector<std::string>{"Ann", std::string(30, 'a')}));
+}
+
 std::string TitleFixture(const char* szName)
 {
     return (std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "titles" / szName).string();

@@ -210,13 +210,18 @@ const char* OlAddrUtil::GetFieldText(const OlAddrItem* pItem, unsigned nId)
     return nullptr;
 }
 
-bool OlAddrUtil::SetFieldText(unsigned nId, const char* szText, CommAddrRec* pRec)
+TFieldStore OlAddrUtil::StoreFieldText(unsigned nId, const char* szText, CommAddrRec* pRec)
 {
     const AddrFieldRow* pRow = nId >= 1 ? FindRow(nId) : nullptr;
     if (pRow == nullptr || pRec == nullptr || pRow->nImport == Import::Never)
-        return false;
+        return TFieldStore::NotImported;
     char* pMember = reinterpret_cast<char*>(pRec) + pRow->nRecOffset;
-    if (szText != nullptr && ShouldStore(pRow->nImport, szText, pMember))
-        CutText(pMember, pRow->nRecSize, szText);
-    return true;
+    if (szText == nullptr || !ShouldStore(pRow->nImport, szText, pMember))
+        return TFieldStore::Stored;
+    return StoreCutText(szText, pMember, pRow->nRecSize);
+}
+
+bool OlAddrUtil::SetFieldText(unsigned nId, const char* szText, CommAddrRec* pRec)
+{
+    return StoreFieldText(nId, szText, pRec) != TFieldStore::NotImported;
 }

@@ -7,6 +7,7 @@
 #include "common/outlook/FieldEntry.h"
 #include "common/outlook/OlAddrItem.h"
 #include "common/outlook/OlComm.h"
+#include "common/outlook/OlFieldStore.h"
 #include "records/CommAddrMgr.h"
 #include "records/CommAddrRec.h"
 
@@ -37,8 +38,10 @@ public:
     // empty text in a buffer shared by all calls (valid until the next call); null for
     // "None", Gender and the ids above 78.
     static const char* GetFieldText(const OlAddrItem* pItem, unsigned nId);
-    // Stores a CSV text into the record member of field nId, cut to fit; false for a field
-    // that is not imported, an id out of range or a null record.
+    // Stores a CSV text into the record member of field nId, cut to fit, and says how;
+    // NotImported for a field that is not imported, an id out of range or a null record.
+    static TFieldStore StoreFieldText(unsigned nId, const char* szText, CommAddrRec* pRec);
+    // Whether StoreFieldText imports the field.
     static bool SetFieldText(unsigned nId, const char* szText, CommAddrRec* pRec);
 
     // True only when Outlook was written: an identical stored contact writes nothing, and a

@@ -66,11 +66,13 @@ void SetReminderLead(int nMinutes, CommDateRec& rec)
 
 void ReminderToItem(const CommDateRec& rec, bool bReminderTime, OlDateItem& item)
 {
-    if (!rec.nAlarm || rec.nReminderSet <= 0)
+    if (rec.nReminderSet <= 0)
         return;
     const ReminderUnit* pUnit = FindUnit(rec.nReminderUnit);
+    // Outlook keeps the minutes of a reminder that is off, ready for when it is turned on;
+    // a lead the record was given goes there too.
     item.ReminderMinutesBeforeStart = pUnit ? rec.nReminderValue * pUnit->nMinutes : kDefaultLeadMinutes;
-    if (!bReminderTime)
+    if (!bReminderTime || !rec.nAlarm)
         return;
 
     SYSTEMTIME stReminder = rec.stStart;

@@ -14,6 +14,7 @@ bool UsesReminderTime(int nOutlookVersion);
 int ReminderLeadOfItem(const OlDateItem& item, const CommDateRec& rec, bool bReminderTime);
 // Sets the record's lead as count and unit: the largest unit that fits, remainders dropped.
 void SetReminderLead(int nMinutes, CommDateRec& rec);
-// Puts the record's reminder into the image: always the minutes, and for an Outlook that
-// keeps a moment also the moment, found from the start.
+// Puts the record's reminder lead into the image: the minutes whenever the record has a
+// lead, and for an Outlook that keeps a moment also the moment, found from the start, when
+// the reminder is set.
 void ReminderToItem(const CommDateRec& rec, bool bReminderTime, OlDateItem& item);

@@ -8,6 +8,7 @@
 #include "common/outlook/OlDateProps.h"
 #include "common/outlook/OlDateRecurrence.h"
 #include "common/outlook/OlDateReminder.h"
+#include "common/outlook/OlDateSpan.h"
 #include "common/outlook/OlItemSupport.h"
 
 #include <cstring>
@@ -19,7 +20,6 @@ constexpr int kLogInfo = 2;
 constexpr LONG kCalendarFolder = 9;
 constexpr LONG kAppointmentItem = 1;
 constexpr LONG kSourceOutlook = 3;
-constexpr LONG kAllDayMinutes = 1440;
 constexpr int kFolderNameSize = 31;
 constexpr int kStoreIdSize = 1023;
 constexpr const char* kKind = "Calendar";
@@ -114,9 +114,14 @@ const char* OlDateUtil::GetFieldText(const OlDateItem* pItem, unsigned nId)
     return CsvFieldText(DateCsvFields(), pItem, nId);
 }
 
-bool OlDateUtil::SetFieldText(unsigned nId, const char* szText, CommDateRec* pRec)
+TFieldStore OlDateUtil::StoreFieldText(unsigned nId, const char* szText, CommDateRec* pRec)
 {
     return CsvStoreFieldText(DateCsvFields(), nId, szText, pRec);
+}
+
+bool OlDateUtil::SetFieldText(unsigned nId, const char* szText, CommDateRec* pRec)
+{
+    return StoreFieldText(nId, szText, pRec) != TFieldStore::NotImported;
 }
 
 bool OlDateUtil::ReadFolder(IDispatch* pFolder)
@@ -195,17 +200,10 @@ bool OlDateUtil::RecordToItem(const CommDateRec* pRec, OlDateItem* pItem)
     if (pRec == nullptr || pItem == nullptr)
         return false;
     CopyRecordToImage(DateTextProps(), pRec, pItem);
-    SYSTEMTIME stStart = pRec->stStart;
-    SYSTEMTIME stEnd = pRec->stEnd;
-    DATE dValue = 0.0;
-    if (SystemTimeToVariantTime(&stStart, &dValue))
-        pItem->Start = dValue;
-    if (SystemTimeToVariantTime(&stEnd, &dValue))
-        pItem->End = dValue;
     pItem->AllDayEvent = pRec->nAllDayEvent != 0;
+    RecordSpanToItem(*pRec, *pItem);
     pItem->ReminderSet = pRec->nAlarm != 0;
     ReminderToItem(*pRec, UsesReminderTime(sm_nOutlookVersion), *pItem);
-    pItem->Duration = pItem->AllDayEvent ? kAllDayMinutes : MinutesBetweenTimes(pRec->stEnd, pRec->stStart);
     RecurrenceToPattern(pRec->recurrence, *pItem);
     return true;
 }

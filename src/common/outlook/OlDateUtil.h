@@ -7,6 +7,7 @@
 #include "common/outlook/FieldEntry.h"
 #include "common/outlook/OlComm.h"
 #include "common/outlook/OlDateItem.h"
+#include "common/outlook/OlFieldStore.h"
 #include "records/CommDateMgr.h"
 #include "records/CommDateRec.h"
 
@@ -27,12 +28,16 @@ public:
     void Disconnect() override;
 
     static int GetFieldCount();
-    // The table row with id nId (1 to 28), else null.
+    // The table row with id nId (1 to 30), else null.
     static const CsvFieldEntry* GetFieldDef(unsigned nId);
     // Never null; see CsvFieldText for how long the text stays valid.
     static const char* GetFieldText(const OlDateItem* pItem, unsigned nId);
-    // Stores the text of an imported field (Location, Subject, Category, Note); false for any
-    // other id or a null record.
+    // Stores the text of an imported field (the texts Location, Subject, Category and Note;
+    // the start's and end's day and time of day; all-day, reminder flag and minutes) and
+    // says how; NotImported for any other id or a null record.
+    static TFieldStore StoreFieldText(unsigned nId, const char* szText, CommDateRec* pRec);
+    // Whether StoreFieldText imports the field: true also for a value it cut or did not
+    // understand.
     static bool SetFieldText(unsigned nId, const char* szText, CommDateRec* pRec);
     static bool RecordToItem(const CommDateRec* pRec, OlDateItem* pItem);
     static bool ItemToRecord(const OlDateItem* pItem, CommDateRec* pRec);

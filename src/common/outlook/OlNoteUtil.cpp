@@ -95,9 +95,14 @@ const char* OlNoteUtil::GetFieldText(const OlNoteItem* pItem, unsigned nId)
     return CsvFieldText(NoteCsvFields(), pItem, nId);
 }
 
-bool OlNoteUtil::SetFieldText(unsigned nId, const char* szText, CommNoteRec* pRec)
+TFieldStore OlNoteUtil::StoreFieldText(unsigned nId, const char* szText, CommNoteRec* pRec)
 {
     return CsvStoreFieldText(NoteCsvFields(), nId, szText, pRec);
+}
+
+bool OlNoteUtil::SetFieldText(unsigned nId, const char* szText, CommNoteRec* pRec)
+{
+    return StoreFieldText(nId, szText, pRec) != TFieldStore::NotImported;
 }
 
 bool OlNoteUtil::ReadFolder(IDispatch* pFolder)

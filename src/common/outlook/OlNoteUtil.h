@@ -6,6 +6,7 @@
 
 #include "common/outlook/FieldEntry.h"
 #include "common/outlook/OlComm.h"
+#include "common/outlook/OlFieldStore.h"
 #include "common/outlook/OlNoteItem.h"
 #include "records/CommNoteMgr.h"
 #include "records/CommNoteRec.h"
@@ -31,8 +32,10 @@ public:
     static const CsvFieldEntry* GetFieldDef(unsigned nId);
     // Never null; see CsvFieldText for how long the text stays valid.
     static const char* GetFieldText(const OlNoteItem* pItem, unsigned nId);
-    // Stores the text of an imported field (Subject, Body, Category); false for any other id
-    // or a null record.
+    // Stores the text of an imported field (Subject, Body, Category), cut to fit, and says
+    // how; NotImported for any other id or a null record.
+    static TFieldStore StoreFieldText(unsigned nId, const char* szText, CommNoteRec* pRec);
+    // Whether StoreFieldText imports the field.
     static bool SetFieldText(unsigned nId, const char* szText, CommNoteRec* pRec);
     // Every image field but subject, body, categories and colour keeps its value.
     static bool RecordToItem(const CommNoteRec* pRec, OlNoteItem* pItem);

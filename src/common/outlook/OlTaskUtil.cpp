@@ -99,9 +99,14 @@ const char* OlTaskUtil::GetFieldText(const OlTaskItem* pItem, unsigned nId)
     return CsvFieldText(TaskCsvFields(), pItem, nId);
 }
 
-bool OlTaskUtil::SetFieldText(unsigned nId, const char* szText, CommTaskRec* pRec)
+TFieldStore OlTaskUtil::StoreFieldText(unsigned nId, const char* szText, CommTaskRec* pRec)
 {
     return CsvStoreFieldText(TaskCsvFields(), nId, szText, pRec);
+}
+
+bool OlTaskUtil::SetFieldText(unsigned nId, const char* szText, CommTaskRec* pRec)
+{
+    return StoreFieldText(nId, szText, pRec) != TFieldStore::NotImported;
 }
 
 bool OlTaskUtil::ReadFolder(IDispatch* pFolder)

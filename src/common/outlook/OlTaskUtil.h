@@ -5,6 +5,7 @@
 
 #include "common/outlook/FieldEntry.h"
 #include "common/outlook/OlComm.h"
+#include "common/outlook/OlFieldStore.h"
 #include "common/outlook/OlTaskItem.h"
 #include "records/CommTaskMgr.h"
 #include "records/CommTaskRec.h"
@@ -30,8 +31,10 @@ public:
     static const CsvFieldEntry* GetFieldDef(unsigned nId);
     // Never null; see CsvFieldText for how long the text stays valid.
     static const char* GetFieldText(const OlTaskItem* pItem, unsigned nId);
-    // Stores the text of an imported field (Notes, Subject, Category); false for any other
-    // id or a null record.
+    // Stores the text of an imported field (Notes, Subject, Category), cut to fit, and says
+    // how; NotImported for any other id or a null record.
+    static TFieldStore StoreFieldText(unsigned nId, const char* szText, CommTaskRec* pRec);
+    // Whether StoreFieldText imports the field.
     static bool SetFieldText(unsigned nId, const char* szText, CommTaskRec* pRec);
     // Only due dates, start dates and reminder times above 0 and before Outlook's "none"
     // year are put; no recurrence pattern is ever written.

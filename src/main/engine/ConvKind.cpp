@@ -31,9 +31,9 @@ struct TKindGlue {
         return szText ? szText : "";
     }
 
-    static bool SetFieldText(unsigned nId, const char* szText, void* pRec)
+    static TFieldStore StoreFieldText(unsigned nId, const char* szText, void* pRec)
     {
-        return TUtil::SetFieldText(nId, szText, static_cast<TRec*>(pRec));
+        return TUtil::StoreFieldText(nId, szText, static_cast<TRec*>(pRec));
     }
 
     // A null text stores nothing, so a record of the kind only answers whether it would.
@@ -46,7 +46,7 @@ struct TKindGlue {
     static constexpr TConvKind Row(int nFlag, const char* szAppName)
     {
         return {nFlag, szAppName, sizeof(TRec), &TUtil::GetFieldCount, &TUtil::GetFieldDef, &HasImage,
-                &GetRecordText, &SetFieldText, &ImportsField};
+                &GetRecordText, &StoreFieldText, &ImportsField};
     }
 };
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/outlook/FieldEntry.h"
+#include "common/outlook/OlFieldStore.h"
 
 #include <cstddef>
 
@@ -18,8 +19,9 @@ struct TConvKind {
     // The CSV text of field nId of the record's Outlook item image; null when the record has
     // no image, empty when the adapter has no text for the field. Valid until the next call.
     const char* (*GetRecordText)(const void* pRec, unsigned nId);
-    // Stores one CSV text into the record; false for a field the kind does not import.
-    bool (*SetFieldText)(unsigned nId, const char* szText, void* pRec);
+    // Stores one CSV text into the record and says how: whole, cut to fit, not understood,
+    // or NotImported for a field the kind does not import.
+    TFieldStore (*StoreFieldText)(unsigned nId, const char* szText, void* pRec);
     // Whether the import stores field nId into a record (some fields are only exported).
     bool (*ImportsField)(unsigned nId);
 };

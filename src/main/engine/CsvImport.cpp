@@ -16,6 +16,24 @@
 #include <string_view>
 #include <vector>
 
+namespace {
+
+void CountValue(int& nCount, TCsvValuePlace& first, const CsvFieldEntry& field, int nRow)
+{
+    if (nCount++ == 0)
+        first = {field.szName, nRow};
+}
+
+void CountStore(TFieldStore result, const CsvFieldEntry& field, int nRow, TCsvImportReport& report)
+{
+    if (result == TFieldStore::Cut)
+        CountValue(report.nShortened, report.firstShortened, field, nRow);
+    else if (result == TFieldStore::NotUnderstood)
+        CountValue(report.nNotUnderstood, report.firstNotUnderstood, field, nRow);
+}
+
+}  // namespace
+
 TCsvImportReport ImportCsvRecords(const TConvKind& kind, const TCsvSource& source, CxList& fields, bool bSkipTitleRow,
                                   CSV& splitter, CxList& records)
 {
@@ -55,11 +73,37 @@ TCsvImportReport ImportCsvRecords(const TConvKind& kind, const TCsvSource& sourc
         if (splitter.GetCount() > columns.size() && report.nRowsWithExtraFields++ == 0)
             report.nFirstRowWithExtraFields = nRow;
         const std::size_t nColumns = std::min<std::size_t>(columns.size(), splitter.GetCount());
-        for (std::size_t nColumn = 0; nColumn < nColumns; ++nColumn)
-            kind.SetFieldText(static_cast<unsigned>(columns[nColumn]->nId),
-                              splitter.GetItem(static_cast<std::uint32_t>(nColumn)), pRec.get());
+        for (std::size_t nColumn = 0; nColumn < nColumns; ++nColumn) {
+            const CsvFieldEntry& field = *columns[nColumn];
+            const TFieldStore result = kind.StoreFieldText(
+                static_cast<unsigned>(field.nId), splitter.GetItem(static_cast<std::uint32_t>(nColumn)), pRec.get());
+            CountStore(result, field, nRow, report);
+        }
         if (nColumns > 0 && records.Add(pRec.get()))
             pRec.release();
     }
     return report;
+}
+
+namespace {
+
+std::string ValueNote(int nValues, const TCsvValuePlace& first, const char* szOne, const char* szMany)
+{
+    return std::to_string(nValues) + (nValues == 1 ? szOne : szMany) + " (for example " + first.field + " of row "
+           + std::to_string(first.nRow) + ").";
+}
+
+}  // namespace
+
+std::vector<std::string> ImportValueNotes(const TCsvImportReport& report)
+{
+    std::vector<std::string> notes;
+    if (report.nShortened > 0)
+        notes.push_back(ValueNote(report.nShortened, report.firstShortened, " value was shortened to fit its field",
+                                  " values were shortened to fit their fields"));
+    if (report.nNotUnderstood > 0)
+        notes.push_back(ValueNote(report.nNotUnderstood, report.firstNotUnderstood,
+                                  " value was not understood and is left out",
+                                  " values were not understood and are left out"));
+    return notes;
 }

@@ -4,10 +4,19 @@
 // characters and line ends.
 #pragma once
 
+#include <string>
+#include <vector>
+
 class CSV;
 class CxList;
 struct TConvKind;
 struct TCsvSource;
+
+// Where the import met the first value of a kind it counts.
+struct TCsvValuePlace {
+    std::string field;  // the name of the column's field
+    int nRow = 0;       // counted as nFirstRowWithExtraFields is
+};
 
 // What reading the file met besides records.
 struct TCsvImportReport {
@@ -16,11 +25,23 @@ struct TCsvImportReport {
     int nRowsWithExtraFields = 0;
     // The first such row, counted from 1 among the file's records.
     int nFirstRowWithExtraFields = 0;
+    // Values longer than their field holds: stored cut at a whole character.
+    int nShortened = 0;
+    TCsvValuePlace firstShortened;
+    // Values that are no value of their field (a date that does not exist, a flag that is
+    // neither yes nor no): nothing of them is stored.
+    int nNotUnderstood = 0;
+    TCsvValuePlace firstNotUnderstood;
 };
+
+// The values the import shortened or could not read, a sentence each for the user, such as
+// "3 values were shortened to fit their fields (for example Notes of row 12)."; none when
+// every value was stored whole.
+std::vector<std::string> ImportValueNotes(const TCsvImportReport& report);
 
 // Splits the records of source with splitter and appends a record of the kind for each to
 // records, which owns them. Blank records, and every record when fields is empty, are
 // skipped; so is the first record when bSkipTitleRow is set. A record for which there is no
-// memory is skipped.
+// memory is skipped, and so are its values in the counts.
 TCsvImportReport ImportCsvRecords(const TConvKind& kind, const TCsvSource& source, CxList& fields, bool bSkipTitleRow,
                                   CSV& splitter, CxList& records);
