@@ -134,6 +134,25 @@ std::vector<char*> Pointers(std::vector<std::string>& texts)
     return pointers;
 }
 
+// Starts a child whose standard output goes into output, running exec (which returns only
+// when the program could not be started); the parent keeps the reading end.
+template <class TExec>
+pid_t StartWithOutput(Pipe& output, TExec exec)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        throw std::runtime_error(std::string("cannot fork: ") + std::strerror(errno));
+    if (child == 0) {
+        dup2(output.WriteEnd(), STDOUT_FILENO);
+        output.CloseRead();
+        output.CloseWrite();
+        exec();
+        _exit(127);
+    }
+    output.CloseWrite();
+    return child;
+}
+
 }  // namespace
 
 Measurement MeasureStep(const std::function<std::int64_t()>& step)
@@ -186,23 +205,10 @@ std::string RunProgram(const std::vector<std::string>& argv)
 {
     if (argv.empty())
         throw std::runtime_error("no program to run");
-    std::vector<char*> args;
-    for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-
+    std::vector<std::string> args = argv;
+    const std::vector<char*> argPointers = Pointers(args);
     Pipe output;
-    const pid_t child = fork();
-    if (child < 0)
-        throw std::runtime_error(std::string("cannot fork: ") + std::strerror(errno));
-    if (child == 0) {
-        dup2(output.WriteEnd(), STDOUT_FILENO);
-        output.CloseRead();
-        output.CloseWrite();
-        execvp(args[0], args.data());
-        _exit(127);
-    }
-    output.CloseWrite();
+    const pid_t child = StartWithOutput(output, [&] { execvp(argPointers[0], argPointers.data()); });
     const std::string text = ReadAll(output.ReadEnd());
     const std::string problem = ExitProblem(child);
     if (!problem.empty())
@@ -221,17 +227,8 @@ ProgramMeasurement MeasureProgram(const std::string& path, const std::vector<std
 
     Pipe output;
     const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child < 0)
-        throw std::runtime_error(std::string("cannot fork: ") + std::strerror(errno));
-    if (child == 0) {
-        dup2(output.WriteEnd(), STDOUT_FILENO);
-        output.CloseRead();
-        output.CloseWrite();
-        execve(path.c_str(), argPointers.data(), envPointers.data());
-        _exit(127);
-    }
-    output.CloseWrite();
+    const pid_t child =
+        StartWithOutput(output, [&] { execve(path.c_str(), argPointers.data(), envPointers.data()); });
     ProgramMeasurement program;
     program.output = ReadAll(output.ReadEnd());
     rusage usage{};
