@@ -84,14 +84,14 @@ HRESULT Invocation::ReturnObject(IDispatch* object)
     return S_OK;
 }
 
-HRESULT Invocation::Fail(std::string_view description)
+HRESULT Invocation::Fail(std::string_view description, SCODE code)
 {
     if (m_excepInfo) {
         *m_excepInfo = EXCEPINFO{};
         m_excepInfo->bstrSource = SysAllocStringLen(kExceptionSource.data(), static_cast<UINT>(kExceptionSource.size()));
         const std::u16string wide = WideFromUtf8(description);
         m_excepInfo->bstrDescription = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-        m_excepInfo->scode = E_FAIL;
+        m_excepInfo->scode = code;
     }
     return DISP_E_EXCEPTION;
 }
@@ -203,7 +203,8 @@ HRESULT DispatchObject::Invoke(DISPID dispIdMember, REFIID riid, LCID, WORD wFla
         return InvokeMember(call);
     } catch (const StoreError& error) {
         LogLine("olsim: " + std::string(ObjectKind()) + "." + member->name + " failed: " + error.what());
-        return call.Fail(error.what());
+        const bool gone = dynamic_cast<const ItemGoneError*>(&error) != nullptr;
+        return call.Fail(error.what(), gone ? kMapiObjectDeleted : E_FAIL);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (const std::exception& error) {

@@ -48,6 +48,13 @@ private:
 
 enum class CallForm { Get, Put, Method };
 
+// MAPI's codes, which Outlook hands on in EXCEPINFO.scode when the store refuses a call.
+inline constexpr SCODE kMapiObjectDeleted = static_cast<SCODE>(0x8004010A);  // MAPI_E_OBJECT_DELETED
+inline constexpr SCODE kMapiNotFound = static_cast<SCODE>(0x8004010F);       // MAPI_E_NOT_FOUND
+// Outlook's words for MAPI_E_NOT_FOUND. The reference pages do not give them; they are the
+// words Outlook is commonly seen to report.
+inline constexpr std::string_view kObjectNotFound = "The operation failed. An object could not be found.";
+
 // One call of a member, with its arguments in their natural order.
 class Invocation {
 public:
@@ -64,8 +71,8 @@ public:
     HRESULT ReturnValue(const PropertyValue& value);
     // Hands the caller the object (one reference), or Nothing for null.
     HRESULT ReturnObject(IDispatch* object);
-    // DISP_E_EXCEPTION with Outlook's description of what went wrong.
-    HRESULT Fail(std::string_view description);
+    // DISP_E_EXCEPTION with Outlook's description of what went wrong and its code.
+    HRESULT Fail(std::string_view description, SCODE code = E_FAIL);
 
 private:
     const MemberDef& m_member;

@@ -1,5 +1,6 @@
 #include "olsim/EntryIds.h"
 
+#include "olsim/AsciiNames.h"
 #include "olsim/VariantConversion.h"
 
 #include <cstdio>
@@ -29,6 +30,17 @@ void AppendUtf16LeHex(std::string& out, std::string_view text)
     }
 }
 
+int HexDigitValue(char digit)
+{
+    if (digit >= '0' && digit <= '9')
+        return digit - '0';
+    if (digit >= 'A' && digit <= 'F')
+        return digit - 'A' + 10;
+    if (digit >= 'a' && digit <= 'f')
+        return digit - 'a' + 10;
+    return -1;
+}
+
 }  // namespace
 
 std::string NewStoreUid()
@@ -45,6 +57,24 @@ std::string MakeEntryId(std::string_view storeUid, std::int64_t itemId)
     char number[9];
     std::snprintf(number, sizeof number, "%08X", static_cast<unsigned>(itemId & 0xFFFFFFFF));
     return "00000000" + std::string(storeUid) + number;
+}
+
+std::optional<std::int64_t> ItemNumberOfEntryId(std::string_view entryId, std::string_view storeUid)
+{
+    constexpr std::string_view kZeroFlags = "00000000";
+    constexpr std::size_t kNumberDigits = 8;
+    if (entryId.size() != kZeroFlags.size() + storeUid.size() + kNumberDigits ||
+        !SameAsciiName(entryId.substr(0, kZeroFlags.size()), kZeroFlags) ||
+        !SameAsciiName(entryId.substr(kZeroFlags.size(), storeUid.size()), storeUid))
+        return std::nullopt;
+    std::int64_t number = 0;
+    for (const char digit : entryId.substr(entryId.size() - kNumberDigits)) {
+        const int value = HexDigitValue(digit);
+        if (value < 0)
+            return std::nullopt;
+        number = number * 16 + value;
+    }
+    return number;
 }
 
 std::string MakeStoreId(std::string_view storeUid, std::string_view path)

@@ -4,6 +4,7 @@
 #include "olsim/OleDateMath.h"
 #include "olsim/RecurrencePatternObject.h"
 #include "olsim/RecurrenceRules.h"
+#include "olsim/StoreError.h"
 #include "olsim/UserPropertiesObject.h"
 #include "olsim/VariantConversion.h"
 
@@ -13,7 +14,7 @@ namespace olsim {
 namespace {
 
 // Property ids are their table row + 1; the methods come after every table.
-enum : DISPID { kSave = 1001, kUserProperties, kGetRecurrencePattern };
+enum : DISPID { kSave = 1001, kUserProperties, kGetRecurrencePattern, kDelete, kClearRecurrencePattern };
 
 MemberTable BuildMembers(ItemKind kind)
 {
@@ -22,10 +23,13 @@ MemberTable BuildMembers(ItemKind kind)
     for (std::size_t row = 0; row < info.properties.size(); ++row)
         members.push_back({std::string(info.properties[row].name), static_cast<DISPID>(row + 1), MemberType::Property});
     members.push_back({"Save", kSave, MemberType::Method});
+    members.push_back({"Delete", kDelete, MemberType::Method});
     if (info.hasUserProperties)
         members.push_back({"UserProperties", kUserProperties, MemberType::Property});
-    if (info.hasRecurrence)
+    if (info.hasRecurrence) {
         members.push_back({"GetRecurrencePattern", kGetRecurrencePattern, MemberType::Method});
+        members.push_back({"ClearRecurrencePattern", kClearRecurrencePattern, MemberType::Method});
+    }
     return MemberTable(std::move(members));
 }
 
@@ -48,9 +52,21 @@ std::string_view ItemObject::ObjectKind() const { return Info(m_item->kind).obje
 
 HRESULT ItemObject::InvokeMember(Invocation& call)
 {
+    if (IsStale())
+        return call.Fail(ItemGoneError::kMessage, kMapiObjectDeleted);
     switch (call.Member().id) {
     case kSave:
         return Save(call);
+    case kDelete:
+        return Delete(call);
+    case kClearRecurrencePattern:
+        if (const HRESULT hr = CheckArgCount(call, 0, 0); FAILED(hr))
+            return hr;
+        if (m_item->recurrence) {
+            m_item->recurrence.reset();
+            m_item->saved = false;
+        }
+        return S_OK;
     case kUserProperties:
         if (call.Form() == CallForm::Put)
             return call.Fail("The property is read-only.");
@@ -101,5 +117,19 @@ HRESULT ItemObject::Save(Invocation& call)
     *m_item = std::move(saving);
     return S_OK;
 }
+
+HRESULT ItemObject::Delete(Invocation& call)
+{
+    if (const HRESULT hr = CheckArgCount(call, 0, 0); FAILED(hr))
+        return hr;
+    // An item never saved is not in the profile: it is only dropped. Outlook's reference
+    // does not say what Delete does with one; this is our choice.
+    if (m_item->id != 0)
+        m_session->Delete(*m_item);
+    m_deleted = true;
+    return S_OK;
+}
+
+bool ItemObject::IsStale() const { return m_deleted || (m_item->id != 0 && m_session->WasDeleted(m_item->id)); }
 
 }  // namespace olsim

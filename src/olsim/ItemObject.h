@@ -1,6 +1,9 @@
-// A contact, appointment, task or note: every property of its kind by name, Save, and
-// the kind's UserProperties and GetRecurrencePattern. Each object has its own copy of
-// the item, so changes not saved are seen through this object only.
+// A contact, appointment, task or note: every property of its kind by name, Save, Delete,
+// and the kind's UserProperties, GetRecurrencePattern and ClearRecurrencePattern. Each
+// object has its own copy of the item, so changes not saved are seen through this object
+// only. Once the item is deleted through this session, every call through any object of
+// it fails as Outlook fails for a moved or deleted item; an item another process deleted
+// is found gone at its next Save.
 #pragma once
 
 #include "olsim/DispatchObject.h"
@@ -23,9 +26,12 @@ protected:
 private:
     HRESULT Property(Invocation& call, int row);
     HRESULT Save(Invocation& call);
+    HRESULT Delete(Invocation& call);
+    bool IsStale() const;
 
     std::shared_ptr<ProfileSession> m_session;
     std::shared_ptr<ItemData> m_item;
+    bool m_deleted = false;
 };
 
 }  // namespace olsim

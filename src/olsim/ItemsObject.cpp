@@ -2,6 +2,7 @@
 
 #include "olsim/ItemObject.h"
 #include "olsim/ItemRules.h"
+#include "olsim/StoreError.h"
 #include "olsim/VariantConversion.h"
 
 #include <algorithm>
@@ -67,11 +68,17 @@ HRESULT ItemsObject::ItemAt(Invocation& call)
 HRESULT ItemsObject::Next(Invocation& call, bool fromStart)
 {
     const auto& listing = fromStart ? m_session->Listing(m_kind) : m_session->WalkListing(m_kind);
-    const auto next = fromStart ? listing.begin() : std::upper_bound(listing.begin(), listing.end(), m_lastId);
-    if (next == listing.end())
-        return call.ReturnObject(nullptr);
-    m_lastId = *next;
-    return call.ReturnObject(OpenItem(*next));
+    // The walk's listing may still hold items another process has deleted since: a walk
+    // passes over them as it would had they been gone when it started.
+    for (auto next = fromStart ? listing.begin() : std::upper_bound(listing.begin(), listing.end(), m_lastId);
+         next != listing.end(); ++next) {
+        m_lastId = *next;
+        try {
+            return call.ReturnObject(OpenItem(*next));
+        } catch (const ItemGoneError&) {
+        }
+    }
+    return call.ReturnObject(nullptr);
 }
 
 HRESULT ItemsObject::Add(Invocation& call)

@@ -1,4 +1,4 @@
-// The "MAPI" NameSpace: the way to the default folders.
+// The "MAPI" NameSpace: the way to the default folders, and to any item by its EntryID.
 #pragma once
 
 #include "olsim/DispatchObject.h"
@@ -18,6 +18,8 @@ protected:
     HRESULT InvokeMember(Invocation& call) override;
 
 private:
+    HRESULT GetItemFromId(Invocation& call);
+
     std::shared_ptr<ProfileSession> m_session;
 };
 

@@ -1,7 +1,7 @@
 // The layout of a profile database and the check that a file is one of ours.
 #pragma once
 
-#include "olsim/SqliteDatabase.h"
+#include "common/misc/SqliteDatabase.h"
 
 #include <string>
 

@@ -1,5 +1,8 @@
 #include "olsim/ProfileSession.h"
 
+#include "olsim/EntryIds.h"
+
+#include <algorithm>
 #include <map>
 
 namespace olsim {
@@ -45,6 +48,30 @@ void ProfileSession::Save(ItemData& item)
     auto& listing = m_listings[static_cast<std::size_t>(item.kind)];
     if (isNew && listing)
         listing->push_back(item.id);
+}
+
+std::optional<ItemData> ProfileSession::LoadByEntryId(std::string_view entryId)
+{
+    const auto id = ItemNumberOfEntryId(entryId, m_store.StoreUid());
+    if (!id)
+        return std::nullopt;
+    const auto kind = m_store.KindOf(*id);
+    if (!kind)
+        return std::nullopt;
+    return m_store.Load(*kind, *id);
+}
+
+void ProfileSession::Delete(const ItemData& item)
+{
+    m_store.Delete(item.kind, item.id);
+    m_deleted.insert(item.id);
+    // This session's own commit leaves the data version as it was, so the listing is
+    // mended here rather than read again.
+    if (auto& listing = m_listings[static_cast<std::size_t>(item.kind)]) {
+        if (const auto found = std::lower_bound(listing->begin(), listing->end(), item.id);
+            found != listing->end() && *found == item.id)
+            listing->erase(found);
+    }
 }
 
 }  // namespace olsim

@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace olsim {
@@ -31,14 +33,23 @@ public:
     // started with.
     const std::vector<std::int64_t>& WalkListing(ItemKind kind);
     ItemData Load(ItemKind kind, std::int64_t id) { return m_store.Load(kind, id); }
+    // The saved item of any folder whose EntryID this is; none when the profile has no such item.
+    std::optional<ItemData> LoadByEntryId(std::string_view entryId);
     // Saves the item; a new one joins the end of its folder.
     void Save(ItemData& item);
+    // Removes the saved item from its folder and the profile; throws ItemGoneError when it
+    // is no longer there.
+    void Delete(const ItemData& item);
+    // True once the item has been deleted through this session: its objects are stale.
+    bool WasDeleted(std::int64_t id) const { return m_deleted.contains(id); }
 
 private:
     ProfileStore m_store;
     std::string m_outlookVersion;
     std::array<std::optional<std::vector<std::int64_t>>, kAllItemKinds.size()> m_listings;
     std::int64_t m_dataVersion = 0;
+    // Ids are never used again (AUTOINCREMENT), so a deleted id stays stale for good.
+    std::unordered_set<std::int64_t> m_deleted;
 };
 
 }  // namespace olsim

@@ -73,6 +73,7 @@ struct ProfileStore::Statements {
           loadPattern(db, "SELECT item_id, recurrence_type, interval, day_of_week_mask, day_of_month, instance, "
                           "month_of_year, pattern_end_date FROM recurrence_patterns WHERE item_id BETWEEN ?1 AND ?2"),
           insertItem(db, "INSERT INTO items (folder) VALUES (?1)"),
+          deleteItem(db, "DELETE FROM items WHERE id = ?1 AND folder = ?2"),
           deleteProperty(db, "DELETE FROM item_properties WHERE item_id = ?1 AND name = ?2"),
           writeProperty(db, "INSERT INTO item_properties (item_id, name, value) VALUES (?1, ?2, ?3) "
                             "ON CONFLICT (item_id, name) DO UPDATE SET value = excluded.value"),
@@ -96,6 +97,7 @@ struct ProfileStore::Statements {
     SqliteStatement loadUserProperties;
     SqliteStatement loadPattern;
     SqliteStatement insertItem;
+    SqliteStatement deleteItem;
     SqliteStatement deleteProperty;
     SqliteStatement writeProperty;
     SqliteStatement deleteUserProperties;
@@ -184,6 +186,17 @@ ItemData ProfileStore::Load(ItemKind kind, std::int64_t id)
     }
 }
 
+std::optional<ItemKind> ProfileStore::KindOf(std::int64_t id)
+{
+    SqliteStatement& exists = m_statements->itemExists;
+    exists.Start().Bind(1, id);
+    const std::optional<std::int64_t> folder = exists.Step() ? std::optional(exists.Int64(0)) : std::nullopt;
+    exists.Start();
+    if (!folder)
+        return std::nullopt;
+    return KindForFolderNumber(static_cast<int>(*folder));
+}
+
 std::optional<ItemData> ProfileStore::TakeReadAhead(ItemKind kind, std::int64_t id)
 {
     ReadAhead& ahead = m_readAhead;
@@ -224,7 +237,7 @@ std::vector<ItemData> ProfileStore::ReadRun(ItemKind kind, std::int64_t firstId,
         item.saved = true;
     }
     if (run.empty() || run.front().id != firstId)
-        throw StoreError("The item has been moved or deleted.");
+        throw ItemGoneError();
     ReadContent(kind, run);
     return run;
 }
@@ -291,7 +304,7 @@ void ProfileStore::SaveInTransaction(ItemData& item)
         const bool exists = s.itemExists.Step();
         s.itemExists.Start();
         if (!exists)
-            throw StoreError("The item has been moved or deleted.");
+            throw ItemGoneError();
         stored.id = item.id;
         ReadContent(item.kind, {&stored, 1});
     }
@@ -369,6 +382,17 @@ void ProfileStore::SaveAll(std::span<ItemData> items)
         item.entryId = MakeEntryId(m_storeUid, item.id);
         item.saved = true;
     }
+}
+
+void ProfileStore::Delete(ItemKind kind, std::int64_t id)
+{
+    m_readAhead = ReadAhead{};
+    SqliteTransaction transaction(m_db);
+    // The item's properties, user properties and pattern go with it (ON DELETE CASCADE).
+    m_statements->deleteItem.Start().Bind(1, id).Bind(2, std::int64_t{Info(kind).folderNumber}).Run();
+    if (m_db.Changes() == 0)
+        throw ItemGoneError();
+    transaction.Commit();
 }
 
 ProfileStore::Batch::Batch(ProfileStore& store) : m_store(store), m_transaction(store.m_db) {}

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "olsim/ItemData.h"
-#include "olsim/SqliteDatabase.h"
+#include "common/misc/SqliteDatabase.h"
 
 #include <cstdint>
 #include <memory>
@@ -34,14 +34,21 @@ public:
 
     // The ids of the folder's items in the order they were first saved.
     std::vector<std::int64_t> ListFolder(ItemKind kind);
-    // The saved item; throws StoreError when it is no longer there.
+    // The saved item; throws ItemGoneError when it is no longer there.
     ItemData Load(ItemKind kind, std::int64_t id);
+    // The kind of the saved item with that id; none when there is no such item.
+    std::optional<ItemKind> KindOf(std::int64_t id);
+    // The unique id of the store, of which every EntryID of the profile is made.
+    const std::string& StoreUid() const { return m_storeUid; }
 
     // Inserts a new item (giving it its id and EntryID) or replaces a saved one, all in
     // one transaction; on failure the profile and the item are as they were.
     void Save(ItemData& item);
     // Saves many items in one transaction.
     void SaveAll(std::span<ItemData> items);
+    // Removes the saved item with everything it holds, in one transaction; throws
+    // ItemGoneError when the folder no longer has it.
+    void Delete(ItemKind kind, std::int64_t id);
 
     // One transaction for any number of saves, for filling a profile fast: nothing of it
     // is kept unless Commit is reached.

@@ -29,9 +29,12 @@ const MemberTable& RecurrencePatternObject::Members() const
 HRESULT RecurrencePatternObject::InvokeMember(Invocation& call)
 {
     const PatternMemberDef& def = PatternMembers()[static_cast<std::size_t>(call.Member().id - 1)];
-    // The item keeps its pattern once it has one, so this never makes a new one.
+    // A pattern taken before ClearRecurrencePattern must not make the item recurring again.
+    // Outlook's reference does not say what such a call does; failing is our choice.
+    if (!m_item->recurrence)
+        return call.Fail("The item has no recurrence pattern.");
     if (call.Form() == CallForm::Get)
-        return call.ReturnValue(GetPatternMember(EnsurePattern(*m_item), def.member));
+        return call.ReturnValue(GetPatternMember(*m_item->recurrence, def.member));
     PropertyValue value;
     if (const HRESULT hr = ToPropertyValue(call.PutValue(), def.type, value); FAILED(hr))
         return hr;

@@ -1,4 +1,5 @@
-// The recurrence pattern of an appointment or a task.
+// The recurrence pattern of an appointment or a task. Its calls fail while the item has no
+// pattern (after ClearRecurrencePattern).
 #pragma once
 
 #include "olsim/DispatchObject.h"

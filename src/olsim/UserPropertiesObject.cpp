@@ -7,7 +7,7 @@
 namespace olsim {
 namespace {
 
-enum : DISPID { kItem = DISPID_VALUE, kCount, kFind, kAdd };
+enum : DISPID { kItem = DISPID_VALUE, kCount, kFind, kAdd, kRemove };
 
 HRESULT TextArgument(const VARIANT& argument, std::string& out)
 {
@@ -30,6 +30,7 @@ const MemberTable& UserPropertiesObject::Members() const
         {"Count", kCount, MemberType::Property},
         {"Find", kFind, MemberType::Method},
         {"Add", kAdd, MemberType::Method},
+        {"Remove", kRemove, MemberType::Method},
     });
     return members;
 }
@@ -47,6 +48,8 @@ HRESULT UserPropertiesObject::InvokeMember(Invocation& call)
         return Find(call);
     case kAdd:
         return Add(call);
+    case kRemove:
+        return Remove(call);
     default:
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -66,12 +69,33 @@ HRESULT UserPropertiesObject::ItemAt(Invocation& call)
         TextArgument(call.Arg(0), name);
         return ReturnProperty(call, FindUserProperty(*m_item, name));
     }
+    int position = 0;
+    if (const HRESULT hr = PositionArgument(call, position); hr != S_OK)
+        return hr;
+    return ReturnProperty(call, position);
+}
+
+HRESULT UserPropertiesObject::Remove(Invocation& call)
+{
+    if (const HRESULT hr = CheckArgCount(call, 1, 1); FAILED(hr))
+        return hr;
+    int position = 0;
+    if (const HRESULT hr = PositionArgument(call, position); hr != S_OK)
+        return hr;
+    m_item->userProperties.erase(m_item->userProperties.begin() + position);
+    m_item->saved = false;
+    return S_OK;
+}
+
+HRESULT UserPropertiesObject::PositionArgument(Invocation& call, int& position)
+{
     std::int32_t index = 0;
     if (const HRESULT hr = ToIndex(call.Arg(0), index); FAILED(hr))
         return hr;
     if (index < 1 || static_cast<std::size_t>(index) > m_item->userProperties.size())
         return call.Fail("Array index out of bounds.");
-    return ReturnProperty(call, index - 1);
+    position = index - 1;
+    return S_OK;
 }
 
 HRESULT UserPropertiesObject::Find(Invocation& call)

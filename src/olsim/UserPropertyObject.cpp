@@ -11,7 +11,7 @@ enum : DISPID { kValue = DISPID_VALUE, kName, kType };
 }  // namespace
 
 UserPropertyObject::UserPropertyObject(std::shared_ptr<ItemData> item, int position)
-    : m_item(std::move(item)), m_position(position)
+    : m_item(std::move(item)), m_name(m_item->userProperties[static_cast<std::size_t>(position)].name)
 {
 }
 
@@ -27,7 +27,10 @@ const MemberTable& UserPropertyObject::Members() const
 
 HRESULT UserPropertyObject::InvokeMember(Invocation& call)
 {
-    UserPropertyData& property = m_item->userProperties[static_cast<std::size_t>(m_position)];
+    const int position = FindUserProperty(*m_item, m_name);
+    if (position < 0)
+        return call.Fail(kObjectNotFound, kMapiNotFound);
+    UserPropertyData& property = m_item->userProperties[static_cast<std::size_t>(position)];
     if (call.Form() == CallForm::Put && call.Member().id != kValue)
         return call.Fail("The property is read-only.");
     switch (call.Member().id) {

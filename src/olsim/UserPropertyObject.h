@@ -1,10 +1,13 @@
-// One user-defined property of an item: Name, Type and Value.
+// One user-defined property of an item: Name, Type and Value. It follows its property by
+// name, so that removing another one does not move it; once its own is removed, every call
+// fails as for an object Outlook cannot find (our choice: the reference does not say).
 #pragma once
 
 #include "olsim/DispatchObject.h"
 #include "olsim/ItemData.h"
 
 #include <memory>
+#include <string>
 
 namespace olsim {
 
@@ -19,7 +22,7 @@ protected:
 
 private:
     std::shared_ptr<ItemData> m_item;
-    int m_position;
+    std::string m_name;
 };
 
 }  // namespace olsim

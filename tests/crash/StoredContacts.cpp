@@ -4,7 +4,7 @@
 #include "common/outlook/OlItemSupport.h"
 #include "crash/CrashContacts.h"
 #include "olsim/OutlookSimulator.h"
-#include "olsim/SqliteDatabase.h"
+#include "common/misc/SqliteDatabase.h"
 #include "olsim/StoreError.h"
 #include "platform/WinCompat.h"
 #include "platform/win/ComHolders.h"
@@ -89,8 +89,8 @@ std::string IntegrityCheck(const std::string& profile)
     if (!std::filesystem::exists(profile))
         return "the file is missing";
     try {
-        olsim::SqliteDatabase db(profile);
-        olsim::SqliteStatement check(db, "PRAGMA integrity_check");
+        SqliteDatabase db(profile);
+        SqliteStatement check(db, "PRAGMA integrity_check");
         std::string findings;
         check.Start();
         while (check.Step())

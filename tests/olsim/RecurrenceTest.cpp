@@ -178,5 +178,49 @@ TEST(RecurrenceTest, TasksTakeTheirPatternFromTheStartOrDueDate)
     EXPECT_EQ(outlook.Count(kTasksFolder), 3);
 }
 
+TEST(RecurrenceTest, ClearRecurrencePatternMakesTheItemSingleAgain)
+{
+    SimulatedOutlook outlook;
+    const struct {
+        int folderNumber;
+        int itemType;
+    } kinds[] = {{kCalendarFolder, kAppointmentItem}, {kTasksFolder, kTaskItem}};
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.folderNumber);
+        Object single = outlook.AddSaved(kind.folderNumber, kind.itemType, {{u"Subject", "once"}});
+        ASSERT_NE(single, nullptr);
+        ASSERT_EQ(InvokeForOutcome(*single, u"ClearRecurrencePattern", CallKind::Method).hr, S_OK);
+        EXPECT_TRUE(GetFlag(*single, u"Saved")) << "clearing a single item changes nothing";
+
+        Object item = outlook.Add(kind.folderNumber, kind.itemType);
+        ASSERT_NE(item, nullptr);
+        Object pattern = CallForObject(*item, u"GetRecurrencePattern");
+        ASSERT_NE(pattern, nullptr);
+        EXPECT_EQ(pattern->PutLong(u"RecurrenceType", 0), S_OK);
+        ASSERT_EQ(Save(*item), S_OK);
+        Object stored = LastItem(outlook, kind.folderNumber);
+        ASSERT_NE(stored, nullptr);
+        ASSERT_TRUE(GetFlag(*stored, u"IsRecurring"));
+        Object storedPattern = CallForObject(*stored, u"GetRecurrencePattern");
+        ASSERT_NE(storedPattern, nullptr);
+
+        ASSERT_EQ(InvokeForOutcome(*stored, u"ClearRecurrencePattern", CallKind::Method).hr, S_OK);
+        EXPECT_FALSE(GetFlag(*stored, u"IsRecurring"));
+        EXPECT_FALSE(GetFlag(*stored, u"Saved"));
+        EXPECT_EQ(InvokeForOutcome(*storedPattern, u"RecurrenceType", CallKind::Get).hr, DISP_E_EXCEPTION);
+        EXPECT_FALSE(GetFlag(*stored, u"IsRecurring")) << "the earlier pattern object does not bring it back";
+        ASSERT_EQ(Save(*stored), S_OK);
+
+        outlook.Disconnect();
+        outlook.Reconnect();
+        Object reloaded = LastItem(outlook, kind.folderNumber);
+        ASSERT_NE(reloaded, nullptr);
+        EXPECT_FALSE(GetFlag(*reloaded, u"IsRecurring"));
+        Object fresh = CallForObject(*reloaded, u"GetRecurrencePattern");
+        ASSERT_NE(fresh, nullptr);
+        EXPECT_EQ(GetNumber(*fresh, u"RecurrenceType"), 1) << "a new default pattern, not the daily one";
+    }
+}
+
 }  // namespace
 }  // namespace olsim_test

@@ -1,6 +1,7 @@
 #include "SimulatedOutlook.h"
 
 #include "olsim/FaultInjection.h"
+#include "olsim/VariantConversion.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,37 @@ Object GetObjectProperty(CDispCmd& target, const char16_t* name)
     auto wrapped = std::make_unique<CDispCmd>(object);
     object->Release();
     return wrapped;
+}
+
+CallOutcome InvokeForOutcome(CDispCmd& target, const char16_t* name, CallKind kind,
+                             std::initializer_list<const Arg*> args)
+{
+    CallOutcome outcome;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = DISPID_UNKNOWN;
+    outcome.hr = target.GetDispatch()->GetIDsOfNames(IID_NULL, names, 1, LOCALE_SYSTEM_DEFAULT, &id);
+    if (FAILED(outcome.hr))
+        return outcome;
+    std::vector<VARIANT> comOrder;
+    for (auto it = std::rbegin(args); it != std::rend(args); ++it)
+        comOrder.push_back((*it)->Get());
+    DISPID namedPut = DISPID_PROPERTYPUT;
+    DISPPARAMS params{comOrder.data(), kind == CallKind::Put ? &namedPut : nullptr, static_cast<UINT>(comOrder.size()),
+                      kind == CallKind::Put ? 1u : 0u};
+    const WORD flags = kind == CallKind::Method ? DISPATCH_METHOD
+                       : kind == CallKind::Get  ? DISPATCH_PROPERTYGET
+                                                : DISPATCH_PROPERTYPUT;
+    platform::VariantHolder result;
+    EXCEPINFO exception{};
+    outcome.hr = target.GetDispatch()->Invoke(id, IID_NULL, LOCALE_SYSTEM_DEFAULT, flags, &params,
+                                              kind == CallKind::Put ? nullptr : result.Get(), &exception, nullptr);
+    outcome.scode = exception.scode;
+    if (exception.bstrDescription)
+        outcome.description = olsim::Utf8FromWide(exception.bstrDescription);
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrHelpFile);
+    return outcome;
 }
 
 std::string GetText(CDispCmd& target, const char16_t* name)

@@ -28,6 +28,8 @@ inline constexpr double kNoneDate = 949998.0;
 
 using Object = std::unique_ptr<CDispCmd>;
 
+enum class CallKind { Method, Get, Put };
+
 // An argument of a call, holding its own VARIANT.
 class Arg {
 public:
@@ -52,6 +54,17 @@ HRESULT CallMethod(CDispCmd& target, const char16_t* name, std::initializer_list
 Object CallForObject(CDispCmd& target, const char16_t* name, std::initializer_list<const Arg*> args = {});
 // A property that must give an object.
 Object GetObjectProperty(CDispCmd& target, const char16_t* name);
+
+// What a call reported: its HRESULT and, for DISP_E_EXCEPTION, Outlook's code and words.
+struct CallOutcome {
+    HRESULT hr = S_OK;
+    SCODE scode = 0;
+    std::string description;
+};
+// A call made straight through IDispatch, which CDispCmd does not do, so that the
+// exception's details arrive. A put passes its one argument as the value.
+CallOutcome InvokeForOutcome(CDispCmd& target, const char16_t* name, CallKind kind,
+                             std::initializer_list<const Arg*> args = {});
 
 std::string GetText(CDispCmd& target, const char16_t* name);
 LONG GetNumber(CDispCmd& target, const char16_t* name);

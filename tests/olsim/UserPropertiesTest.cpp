@@ -138,5 +138,60 @@ TEST(UserPropertiesTest, AddRefusesBadNamesUnsupportedTypesAndDuplicates)
     EXPECT_NE(AddUserProperty(*properties, longest.c_str(), kTextType), nullptr);
 }
 
+TEST(UserPropertiesTest, RemoveTakesOutThePropertyAtTheIndexAndTheSaveKeepsTheRest)
+{
+    SimulatedOutlook outlook;
+    Object contact = outlook.AddSaved(kContactsFolder, kContactItem, {{u"LastName", "Holder"}});
+    ASSERT_NE(contact, nullptr);
+    Object properties = GetObjectProperty(*contact, u"UserProperties");
+    ASSERT_NE(properties, nullptr);
+    Object team = AddUserProperty(*properties, u"Team", kTextType);
+    Object score = AddUserProperty(*properties, u"Score", kNumberType);
+    Object desk = AddUserProperty(*properties, u"Desk", kTextType);
+    ASSERT_TRUE(team && score && desk);
+    EXPECT_EQ(team->PutString(u"Value", "Blue"), S_OK);
+    EXPECT_EQ(score->PutLong(u"Value", 17), S_OK);
+    EXPECT_EQ(desk->PutString(u"Value", "4.12"), S_OK);
+    ASSERT_EQ(Save(*contact), S_OK);
+
+    for (const int outside : {0, 4, -1}) {
+        const Arg index(outside);
+        const CallOutcome refused = InvokeForOutcome(*properties, u"Remove", CallKind::Method, {&index});
+        EXPECT_EQ(refused.hr, DISP_E_EXCEPTION) << outside;
+        EXPECT_EQ(refused.description, "Array index out of bounds.");
+    }
+    const Arg byName(u"Score");
+    EXPECT_EQ(InvokeForOutcome(*properties, u"Remove", CallKind::Method, {&byName}).hr, DISP_E_TYPEMISMATCH);
+    EXPECT_TRUE(GetFlag(*contact, u"Saved")) << "a refused Remove changes nothing";
+
+    LONG second = 2;
+    const Arg secondRef = Arg::ByRef(&second);
+    ASSERT_EQ(InvokeForOutcome(*properties, u"Remove", CallKind::Method, {&secondRef}).hr, S_OK);
+    EXPECT_FALSE(GetFlag(*contact, u"Saved"));
+    EXPECT_EQ(GetNumber(*properties, u"Count"), 2);
+    EXPECT_EQ(GetText(*desk, u"Value"), "4.12") << "an object of a later property still reaches its own";
+    EXPECT_EQ(InvokeForOutcome(*score, u"Value", CallKind::Get).hr, DISP_E_EXCEPTION) << "the removed one is gone";
+
+    ASSERT_EQ(Save(*contact), S_OK);
+    outlook.Disconnect();
+    outlook.Reconnect();
+    Object stored = CallForObject(*outlook.Items(kContactsFolder), u"GetFirst");
+    ASSERT_NE(stored, nullptr);
+    Object storedProperties = GetObjectProperty(*stored, u"UserProperties");
+    ASSERT_EQ(GetNumber(*storedProperties, u"Count"), 2);
+    const struct {
+        int index;
+        const char* name;
+        const char* value;
+    } expected[] = {{1, "Team", "Blue"}, {2, "Desk", "4.12"}};
+    for (const auto& e : expected) {
+        const Arg index(e.index);
+        Object property = CallForObject(*storedProperties, u"Item", {&index});
+        ASSERT_NE(property, nullptr);
+        EXPECT_EQ(GetText(*property, u"Name"), e.name);
+        EXPECT_EQ(GetText(*property, u"Value"), e.value);
+    }
+}
+
 }  // namespace
 }  // namespace olsim_test

@@ -1,15 +1,20 @@
 // Owners for a SQLite connection, its prepared statements and its transactions. Every
-// failure throws StoreError with SQLite's own words.
+// failure throws SqliteError with SQLite's own words.
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
 
-namespace olsim {
+// A failure of a database, with a message fit for the user or the log.
+class SqliteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 class SqliteDatabase {
 public:
@@ -76,5 +81,3 @@ private:
     SqliteDatabase& m_db;
     bool m_done = false;
 };
-
-}  // namespace olsim

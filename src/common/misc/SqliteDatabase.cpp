@@ -1,17 +1,14 @@
-#include "olsim/SqliteDatabase.h"
-
-#include "olsim/StoreError.h"
+#include "common/misc/SqliteDatabase.h"
 
 #include <sqlite3.h>
 
-namespace olsim {
 namespace {
 
 constexpr int kBusyTimeoutMs = 5000;
 
 [[noreturn]] void Fail(sqlite3* db, std::string_view what)
 {
-    throw StoreError(std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+    throw SqliteError(std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
 }
 
 }  // namespace
@@ -26,7 +23,7 @@ SqliteDatabase::SqliteDatabase(const std::string& path)
         const std::string message = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw StoreError(message);
+        throw SqliteError(message);
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
@@ -41,7 +38,7 @@ void SqliteDatabase::Execute(std::string_view sql)
     if (sqlite3_exec(m_db, text.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
         const std::string message = error ? error : sqlite3_errmsg(m_db);
         sqlite3_free(error);
-        throw StoreError(message);
+        throw SqliteError(message);
     }
 }
 
@@ -138,5 +135,3 @@ void SqliteTransaction::Commit()
     m_db.Execute("COMMIT");
     m_done = true;
 }
-
-}  // namespace olsim
