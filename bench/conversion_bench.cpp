@@ -199,6 +199,12 @@ void RegisterAll(bench::Report& report, bench::Workspace& work, const Options& o
                     const std::string profile = work.StoredProfileCopy(k, count);
                     return bench::InChild([&] { return bench::MeasureImport(k, profile, csv); });
                 });
+                Register(report, run, Step::JournaledImport, "import_journaled", k, count, [&work, &k, count] {
+                    const std::string csv = work.IncomingCsv(k, count);
+                    const std::string profile = work.StoredProfileCopy(k, count);
+                    const std::string journal = work.PathOf("journal.sqlite");
+                    return bench::InChild([&] { return bench::MeasureImport(k, profile, csv, journal); });
+                });
                 for (const bool bDetect : {false, true}) {
                     Register(report, run, bDetect ? Step::ReadDetected : Step::ReadFixed,
                              bDetect ? "read_detected" : "read_fixed", k, count, [&work, &k, count, bDetect] {

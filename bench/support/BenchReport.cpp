@@ -25,6 +25,7 @@ constexpr double kMostTimeOverSingleWrite = 3.0;
 constexpr double kMostLargeLoadSeconds = 10.0;
 constexpr double kMostDetectionShare = 0.05;  // of the import engine's time
 constexpr double kMostCommandLineOverEngine = 1.2;  // time / (load + export engine)
+constexpr double kMostJournalOverImport = 1.5;      // journaled import / import engine
 
 struct StepInfo {
     Step step;
@@ -39,6 +40,7 @@ constexpr StepInfo kSteps[] = {
     {Step::PythonWriter, "python_csv_writer", "Python csv.writer"},
     {Step::SingleWrite, "single_fwrite", "one fwrite"},
     {Step::Import, "import", "import engine"},
+    {Step::JournaledImport, "import_journaled", "import engine with its journal"},
     {Step::ReadFixed, "read_fixed", "reading the import file, comma and UTF-8 given"},
     {Step::ReadDetected, "read_detected", "reading the import file, format detected, titles matched"},
 };
@@ -222,6 +224,11 @@ std::vector<Report::Target> Report::Targets() const
                                       : -1;
     add("detection and title matching / import engine (100,000 contacts)", detectionShare, "below 0.05",
         detectionShare < kMostDetectionShare, 3, "");
+
+    const double journaled = seconds(Step::JournaledImport, kLargeCount);
+    const double journalCost = journaled > 0 && largeImport > 0 ? journaled / largeImport : -1;
+    add("import with its journal / without (100,000 contacts into 100,000)", journalCost, "at most 1.5",
+        journalCost <= kMostJournalOverImport, 2, "");
 
     add("load of 100,000 contacts", largeLoad, "below 10 s", largeLoad < kMostLargeLoadSeconds, 2, " s");
     return targets;

@@ -12,7 +12,17 @@
 namespace bench {
 
 // The measured steps, in the order the table shows them.
-enum class Step { Load, Export, CommandLineExport, PythonWriter, SingleWrite, Import, ReadFixed, ReadDetected };
+enum class Step {
+    Load,
+    Export,
+    CommandLineExport,
+    PythonWriter,
+    SingleWrite,
+    Import,
+    JournaledImport,
+    ReadFixed,
+    ReadDetected
+};
 
 struct Result {
     Step step;

@@ -10,6 +10,7 @@
 #include "main/engine/ConversionRun.h"
 #include "main/engine/CsvImport.h"
 #include "main/engine/CsvSource.h"
+#include "main/engine/JournalSession.h"
 #include "olsim/OutlookSimulator.h"
 #include "platform/WinCompat.h"
 #include "support/KindAdapter.h"
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -190,7 +192,8 @@ Measurement MeasureCommandLineExport(const BenchKind& kind, const std::string& p
     return measured;
 }
 
-Measurement MeasureImport(const BenchKind& kind, const std::string& profile, const std::string& csvPath)
+Measurement MeasureImport(const BenchKind& kind, const std::string& profile, const std::string& csvPath,
+                          const std::string& journalPath)
 {
     const OutlookSession session(profile);
     const auto adapter = ConnectAdapter(kind);
@@ -212,11 +215,24 @@ Measurement MeasureImport(const BenchKind& kind, const std::string& profile, con
             throw std::runtime_error("cannot read " + csvPath);
         CSV splitter;
         ImportCsvRecords(ConvKindOf(kind), source, fields.list, false, splitter, records.list);
+        std::optional<TJournalSession> journal;
+        if (!journalPath.empty()) {
+            journal.emplace(journalPath, ConvKindOf(kind).nFlag, csvPath, "");
+            if (!journal->Opened())
+                throw std::runtime_error("cannot open the journal: " + journal->Failure());
+            journal->Attach(setup, nullptr);
+        }
         CxFile file;
         converted = RunConversion(setup, records.list, fields.list, file, nullptr).nConverted;
+        if (journal)
+            journal->Finish();
         return std::int64_t{records.list.GetCount()};
     });
     measured.converted = converted;
+    if (!journalPath.empty()) {
+        for (const char* szSuffix : {"", "-wal", "-shm"})
+            std::filesystem::remove(journalPath + szSuffix);
+    }
     return measured;
 }
 

@@ -26,8 +26,10 @@ Measurement MeasureCommandLineExport(const BenchKind& kind, const std::string& p
 
 // The import engine: reads the CSV file (every field of the kind, in table order) into
 // records, then saves each into the profile, whose items are loaded beforehand. items: the
-// rows read; converted: the records that changed Outlook.
-Measurement MeasureImport(const BenchKind& kind, const std::string& profile, const std::string& csvPath);
+// rows read; converted: the records that changed Outlook. With a journal path, the run
+// keeps its journal there, as every import of the program does; the file is removed after.
+Measurement MeasureImport(const BenchKind& kind, const std::string& profile, const std::string& csvPath,
+                          const std::string& journalPath = {});
 
 // Reading the file of the import into records, nothing saved: with the delimiter and
 // encoding given (comma, UTF-8) or detected, and the titles of the first row matched.

@@ -5,13 +5,17 @@
 #include "main/engine/ConvKind.h"
 #include "main/engine/ConvObjects.h"
 #include "main/engine/CsvSource.h"
+#include "main/engine/RejectedRows.h"
 #include "main/Main.h"
 #include "main/Proc.h"
+#include "main/UndoFlow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+#include <filesystem>
 
 TfmFinish* fmFinish = nullptr;
 
@@ -42,11 +46,16 @@ TfmFinish::TfmFinish(QWidget* parent) : TWizardPage(parent)
     lblDest = AddLabel(this, "lblDest");
     lblResult = AddLabel(this, "lblResult");
     lblCounts = AddLabel(this, "lblCounts");
+    lblRejected = AddLabel(this, "lblRejected");
     btnCSV = new QPushButton("Open CSV &File", this);
     btnCSV->setObjectName("btnCSV");
     btnAnother = new QPushButton("Convert &More", this);
     btnAnother->setObjectName("btnAnother");
-    for (QPushButton* button : {btnCSV, btnAnother})
+    btnUndo = new QPushButton("Undo This Import", this);
+    btnUndo->setObjectName("btnUndo");
+    btnUndo->hide();
+    lblUndone = AddLabel(this, "lblUndone");
+    for (QPushButton* button : {btnCSV, btnAnother, btnUndo})
         button->setMinimumSize(120, 30);
 
     auto* grid = new QGridLayout(this);
@@ -64,17 +73,26 @@ TfmFinish::TfmFinish(QWidget* parent) : TWizardPage(parent)
     }
     lblCounts->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(lblCounts, nRow++, 1);
+    lblRejected->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblRejected->setWordWrap(true);
+    lblRejected->hide();
+    grid->addWidget(lblRejected, nRow++, 1);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addWidget(btnCSV);
     buttons->addWidget(btnAnother);
+    buttons->addWidget(btnUndo);
     buttons->addStretch();
     grid->addLayout(buttons, nRow++, 0, 1, 2);
+    // Under the buttons, where the eye is after pressing Undo This Import.
+    lblUndone->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(lblUndone, nRow++, 0, 1, 2);
     grid->setRowStretch(nRow, 1);
     grid->setColumnStretch(1, 1);
 
     connect(btnCSV, &QPushButton::clicked, this, &TfmFinish::btnCSVClick);
     connect(btnAnother, &QPushButton::clicked, this, &TfmFinish::btnAnotherClick);
+    connect(btnUndo, &QPushButton::clicked, this, &TfmFinish::btnUndoClick);
 }
 
 bool TfmFinish::UpdatePage(bool bSave)
@@ -121,6 +139,22 @@ void TfmFinish::ShowResult()
                                                       : "Convesion succeeded. %1 records were converted";
     lblResult->setText(QString::fromUtf8(szResult).arg(LastRunResult.nConverted));
     lblCounts->setText(AppSettings.AppMode == MODE_C2O ? ImportCountLines(LastRunResult) : QString());
+    ShowRejectedRows();
+    m_nUndoRun = AppSettings.AppMode == MODE_C2O ? LastJournalRunId : 0;
+    btnUndo->setVisible(m_nUndoRun != 0);
+    btnUndo->setEnabled(true);
+    lblUndone->clear();
+}
+
+// The file beside the import file is named alone; a path where it could not be written, whole.
+void TfmFinish::ShowRejectedRows()
+{
+    const std::string note =
+        AppSettings.AppMode == MODE_C2O
+            ? RejectedRowsNote(LastRejectedRows, std::filesystem::path(LastRejectedRows.path).filename().string())
+            : std::string();
+    lblRejected->setText(QString::fromStdString(note));
+    lblRejected->setVisible(!note.empty());
 }
 
 void TfmFinish::btnCSVClick()
@@ -133,4 +167,15 @@ void TfmFinish::btnAnotherClick()
 {
     if (fmMain != nullptr)
         fmMain->GoToStep(0);
+}
+
+// Undone once: a second undo would find nothing of the run left to take back.
+void TfmFinish::btnUndoClick()
+{
+    if (m_nUndoRun == 0)
+        return;
+    if (const std::optional<QString> done = UndoImportRuns(this, {m_nUndoRun})) {
+        btnUndo->setEnabled(false);
+        lblUndone->setText("Import undone: " + *done);
+    }
 }

@@ -1,8 +1,11 @@
 // Wizard page 5: the result of the conversion (direction, kind, source, destination and how
-// many records were converted), with a way to open the CSV file or start another one.
+// many records were converted), with a way to open the CSV file, start another one or
+// undo the import just made.
 #pragma once
 
 #include "main/WizardPage.h"
+
+#include <cstdint>
 
 class QLabel;
 class QPushButton;
@@ -29,16 +32,27 @@ public:
     QLabel* lblResult;
     // What an import did with the records: added, updated, identical, refused.
     QLabel* lblCounts;
+    // Where an import left the rows that did not reach Outlook; hidden when there were none.
+    QLabel* lblRejected;
     QPushButton* btnCSV;
     QPushButton* btnAnother;
+    // Shown after an import the journal kept; disabled once it has been undone.
+    QPushButton* btnUndo;
+    // What undoing the import did.
+    QLabel* lblUndone;
 
 public slots:
     void btnCSVClick();
     void btnAnotherClick();
+    void btnUndoClick();
 
 private:
     void ShowResult();
+    void ShowRejectedRows();
     static QString ImportCountLines(const TRunResult& result);
+
+    // The journal's run of the import shown; 0 when there is none to undo.
+    std::int64_t m_nUndoRun = 0;
 };
 
 extern TfmFinish* fmFinish;

@@ -1,5 +1,6 @@
-// Every message box of the program goes through ShowMessageBox, so tests can see what
-// would have been shown without a window blocking them.
+// Every message box and every question of the program goes through ShowMessageBox and
+// AskQuestion, so tests can see what would have been shown, and answer, without a window
+// blocking them.
 #pragma once
 
 #include <QString>
@@ -9,8 +10,14 @@ class QWidget;
 
 enum class TMessageIcon { Error, Information, Warning };
 
+enum class TQuestionAnswer { Yes, No, Cancel };
+
 // A modal box with one OK button, owned by owner (null: no owner).
 void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, TMessageIcon icon);
+
+// A modal box with Yes, No and Cancel buttons, owned by owner (null: no owner). Closing it
+// by its close box or Escape answers Cancel.
+TQuestionAnswer AskQuestion(QWidget* owner, const QString& text, const QString& caption);
 
 namespace ui {
 
@@ -50,6 +57,46 @@ private:
 
     std::vector<ShownMessage> m_messages;
     ScopedMessagePresenter m_scope;
+};
+
+struct AskedQuestion {
+    QWidget* owner = nullptr;
+    QString text;
+    QString caption;
+};
+
+class QuestionPresenter {
+public:
+    virtual ~QuestionPresenter() = default;
+    virtual TQuestionAnswer Ask(const AskedQuestion& question) = 0;
+};
+
+// Sends every question to presenter while it lives, then restores the previous presenter.
+class ScopedQuestionPresenter {
+public:
+    explicit ScopedQuestionPresenter(QuestionPresenter& presenter);
+    ~ScopedQuestionPresenter();
+    ScopedQuestionPresenter(const ScopedQuestionPresenter&) = delete;
+    ScopedQuestionPresenter& operator=(const ScopedQuestionPresenter&) = delete;
+
+private:
+    QuestionPresenter* m_pPrevious;
+};
+
+// Records the questions instead of asking them, while it lives, and gives each the answer
+// the test chose.
+class QuestionRecorder : private QuestionPresenter {
+public:
+    explicit QuestionRecorder(TQuestionAnswer answer = TQuestionAnswer::Cancel);
+    void SetAnswer(TQuestionAnswer answer) { m_answer = answer; }
+    const std::vector<AskedQuestion>& Questions() const { return m_questions; }
+
+private:
+    TQuestionAnswer Ask(const AskedQuestion& question) override;
+
+    TQuestionAnswer m_answer;
+    std::vector<AskedQuestion> m_questions;
+    ScopedQuestionPresenter m_scope;
 };
 
 }  // namespace ui

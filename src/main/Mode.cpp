@@ -1,9 +1,13 @@
 #include "main/Mode.h"
 
 #include "main/engine/Apputil.h"
+#include "main/ModalDialog.h"
+#include "main/Undo.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -50,6 +54,15 @@ TfmMode::TfmMode(QWidget* parent) : TWizardPage(parent)
     rbtnNote = AddRadio(suiGroupBox2, "rbtnNote", "Outlook Notes");
     layout->addStretch();
 
+    btnUndoImport = new QPushButton("Undo an Import...", this);
+    btnUndoImport->setObjectName("btnUndoImport");
+    btnUndoImport->setMinimumSize(120, 30);
+    auto* undo = new QHBoxLayout;
+    undo->addWidget(btnUndoImport);
+    undo->addStretch();
+    layout->addLayout(undo);
+    connect(btnUndoImport, &QPushButton::clicked, this, &TfmMode::btnUndoImportClick);
+
     // An explicit group, so that "no kind chosen" (an unknown AppFlag) can be shown.
     auto* kinds = new QButtonGroup(this);
     for (QRadioButton* button : {rbtnAddr, rbtnDate, rbtnTask, rbtnNote})
@@ -81,4 +94,10 @@ bool TfmMode::UpdatePage(bool bSave)
         kind.button->setChecked(kind.nFlag == AppSettings.AppFlag);
     group->setExclusive(true);
     return true;
+}
+
+void TfmMode::btnUndoImportClick()
+{
+    TfmUndo dialog(window());
+    ExecModal(dialog);
 }

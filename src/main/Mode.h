@@ -1,9 +1,11 @@
-// Wizard page 0: the conversion direction and the kind of data.
+// Wizard page 0: the conversion direction and the kind of data, and the way to undo an
+// earlier import.
 #pragma once
 
 #include "main/WizardPage.h"
 
 class QGroupBox;
+class QPushButton;
 class QRadioButton;
 
 class TfmMode : public TWizardPage {
@@ -23,6 +25,11 @@ public:
     QRadioButton* rbtnDate;
     QRadioButton* rbtnTask;
     QRadioButton* rbtnNote;
+    QPushButton* btnUndoImport;
+
+public slots:
+    // Opens the Undo an Import dialog.
+    void btnUndoImportClick();
 };
 
 extern TfmMode* fmMode;

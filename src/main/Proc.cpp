@@ -5,7 +5,10 @@
 #include "main/engine/ConvObjects.h"
 #include "main/engine/CsvSource.h"
 #include "main/engine/ConversionRun.h"
+#include "main/engine/RejectedRows.h"
+#include "main/engine/JournalSession.h"
 #include "main/Main.h"
+#include "main/MessageBox.h"
 #include "main/Pause.h"
 
 #include <QCoreApplication>
@@ -14,8 +17,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <optional>
+
 TfmProc* fmProc = nullptr;
 TRunResult LastRunResult;
+TRejectedRows LastRejectedRows;
+std::int64_t LastJournalRunId = 0;
 
 namespace {
 
@@ -26,6 +33,35 @@ constexpr int kPacedRecords = 20;
 constexpr int kPauseAtEnd = 200;
 
 const char* const kRunningText = "Converting now, please wait ...";
+
+// An import's rows that did not reach Outlook go beside its file.
+TRejectedRows LeaveRejectedRows(const TRunSetup& setup, const TRunResult& result)
+{
+    if (setup.nMode != MODE_C2O || pCsvSource == nullptr || pSelRecList == nullptr)
+        return {};
+    return WriteRejectedRows(setup.szCsvFile, *pCsvSource, pCsvSource->lastRead, *pSelRecList, result);
+}
+
+// The journal that lets the import be undone; without one the user decides whether to import
+// all the same.
+TJournalSession OpenImportJournal(TRunSetup& setup)
+{
+    const bool bTitleRowSkipped = pCsvSource != nullptr && pCsvSource->lastRead.bTitleRowSkipped;
+    const char chDelimiter = pCsvSource != nullptr ? pCsvSource->chDelimiter : setup.chDelimiter;
+    TJournalSession journal(DefaultJournalPath(), AppSettings.AppFlag, setup.szCsvFile,
+                            JournalSettingsText(setup.chQuote, chDelimiter, "", bTitleRowSkipped));
+    if (journal.Opened())
+        journal.Attach(setup, pCsvSource != nullptr ? &pCsvSource->lastRead : nullptr);
+    return journal;
+}
+
+bool ImportWithoutJournal(const TJournalSession& journal)
+{
+    const QString text = QString("The import journal cannot be opened: %1\nThis import could not be undone. Import "
+                                 "anyway?")
+                             .arg(QString::fromStdString(journal.Failure()));
+    return AskQuestion(fmMain, text, "Brindle") == TQuestionAnswer::Yes;
+}
 
 }  // namespace
 
@@ -87,6 +123,8 @@ void TfmProc::tmConvertTimer()
     ShowProgress(0);
 
     LastRunResult = {};
+    LastRejectedRows = {};
+    LastJournalRunId = 0;
     m_bRunning = true;
     m_bCancelRequested = false;
     m_nRecordsDone = 0;
@@ -105,8 +143,19 @@ void TfmProc::tmConvertTimer()
             setup.szCsvFile = szFile;
         const int nFlag = AppSettings.AppFlag;
         setup.saveRecord = [nFlag](void* pRec) { return SaveConvRecord(nFlag, pRec); };
-        LastRunResult = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile,
-                                      [this](int nPercent) { return AfterRecord(nPercent); });
+        std::optional<TJournalSession> journal;
+        if (setup.nMode == MODE_C2O)
+            journal.emplace(OpenImportJournal(setup));
+        if (journal && !journal->Opened() && !ImportWithoutJournal(*journal))
+            LastRunResult.bCancelled = true;
+        else
+            LastRunResult = RunConversion(setup, *pSelRecList, *pFieldList, *pCsvFile,
+                                          [this](int nPercent) { return AfterRecord(nPercent); });
+        LastRejectedRows = LeaveRejectedRows(setup, LastRunResult);
+        if (journal) {
+            journal->Finish();
+            LastJournalRunId = journal->RunId();
+        }
     }
     m_bRunning = false;
 

@@ -3,7 +3,10 @@
 #pragma once
 
 #include "main/WizardPage.h"
+
+#include <cstdint>
 #include "main/engine/ConversionRun.h"
+#include "main/engine/RejectedRows.h"
 
 class QLabel;
 class QProgressBar;
@@ -44,5 +47,9 @@ private:
 
 // What the last run converted, for the result page.
 extern TRunResult LastRunResult;
+// Where the last import left the rows that did not reach Outlook, for the result page.
+extern TRejectedRows LastRejectedRows;
+// The import journal's run of the last import, for undoing it; 0 when it kept none.
+extern std::int64_t LastJournalRunId;
 
 extern TfmProc* fmProc;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <vector>
 
 namespace crash_test {
 namespace {
@@ -17,6 +18,9 @@ constexpr CrashColumn kColumns[] = {
     {78, u"Categories", "Crash #", 1},
     {68, u"Body", "Line # of a long note, with \"quotes\", commas, and a line end.\r\n", 20},
 };
+
+// The company: compared by the duplicate test, so a changed one is an update.
+constexpr int kChangedField = 19;
 
 std::string Quoted(const std::string& value)
 {
@@ -50,20 +54,31 @@ std::string CrashValue(const CrashColumn& column, int nSerial)
     return value;
 }
 
-bool WriteCrashCsv(const std::string& path, int nContacts)
+bool WriteCrashLines(const std::string& path, std::span<const CrashLine> lines)
 {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    for (int nSerial = 1; nSerial <= nContacts && file; ++nSerial) {
+    for (const CrashLine& crashLine : lines) {
         std::string line;
         for (const CrashColumn& column : kColumns) {
             if (!line.empty())
                 line += ',';
-            line += Quoted(CrashValue(column, nSerial));
+            const std::string value = CrashValue(column, crashLine.nSerial);
+            line += Quoted(crashLine.bChanged && column.nFieldId == kChangedField ? "Changed " + value : value);
         }
         file << line << "\r\n";
+        if (!file)
+            break;
     }
     file.close();
     return !file.fail();
+}
+
+bool WriteCrashCsv(const std::string& path, int nContacts)
+{
+    std::vector<CrashLine> lines;
+    for (int nSerial = 1; nSerial <= nContacts; ++nSerial)
+        lines.push_back({nSerial, false});
+    return WriteCrashLines(path, lines);
 }
 
 }  // namespace crash_test

@@ -25,4 +25,12 @@ std::string CrashValue(const CrashColumn& column, int nSerial);
 // cannot be written completely.
 bool WriteCrashCsv(const std::string& path, int nContacts);
 
+// One line of a file: the contact of a serial, its company changed when bChanged, so that
+// it writes over the contact of the plain line.
+struct CrashLine {
+    int nSerial;
+    bool bChanged;
+};
+bool WriteCrashLines(const std::string& path, std::span<const CrashLine> lines);
+
 }  // namespace crash_test

@@ -13,5 +13,6 @@ inline constexpr int kExitUsage = 2;
 inline constexpr int kExitNoOutlook = 3;
 inline constexpr int kExitNoRecords = 4;
 inline constexpr int kExitNotAllStored = 5;
+inline constexpr int kExitNoJournal = 6;
 
 }  // namespace crash_test

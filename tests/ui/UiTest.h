@@ -52,4 +52,6 @@ protected:
     platform::ShellCallRecorder shell;
     // Dialogs nobody answers close as by their close box; a test adds its own recorder to act.
     ui::ModalRecorder unansweredDialogs;
+    // Questions nobody answers are cancelled, as by Escape; a test adds its own recorder to answer.
+    ui::QuestionRecorder unansweredQuestions;
 };

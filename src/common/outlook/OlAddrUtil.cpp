@@ -230,5 +230,5 @@ bool OlAddrUtil::UpdateItem(CommAddrRec* pRec, int nIndex)
         return false;
     const auto pImage = pStored ? std::make_unique<OlAddrItem>(*pStored) : std::make_unique<OlAddrItem>();
     RecordToItem(pRec, pImage.get());
-    return WriteItem(item->GetDispatch(), pImage.get());
+    return WriteOverItem(*item, [&] { return WriteItem(item->GetDispatch(), pImage.get()); });
 }

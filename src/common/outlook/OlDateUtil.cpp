@@ -294,5 +294,5 @@ bool OlDateUtil::UpdateItem(CommDateRec* pRec, int nIndex)
         return false;
     const auto pImage = std::make_unique<OlDateItem>();
     RecordToItem(pRec, pImage.get());
-    return WriteItem(item->GetDispatch(), pImage.get());
+    return WriteOverItem(*item, [&] { return WriteItem(item->GetDispatch(), pImage.get()); });
 }

@@ -4,6 +4,7 @@
 // skip/update/add decision of SaveRecord.
 #pragma once
 
+#include "common/outlook/OlWriteJournal.h"
 #include "platform/WinCompat.h"
 
 #include <cstddef>
@@ -117,7 +118,7 @@ void FreeAttachedImage(TRec& rec)
 
 // What AddItem does once Outlook handed over a new item, the same for every kind: the record
 // goes into a fresh image (recordToItem) and from there into the item (writeItem, which saves
-// it); the EntryID is read back so later updates find the item wherever it has moved; the image
+// it, the write journal told before and after); the EntryID is read back so later updates find the item wherever it has moved; the image
 // is attached to the record only when all of it went well.
 template <class TImage, class TRec, class TRecordToItem, class TWriteItem>
 bool FillNewItem(CDispCmd& item, TRec* pRec, TRecordToItem recordToItem, TWriteItem writeItem)
@@ -127,8 +128,9 @@ bool FillNewItem(CDispCmd& item, TRec* pRec, TRecordToItem recordToItem, TWriteI
     if (!pImage)
         return false;
     recordToItem(pRec, pImage.get());
-    if (!writeItem(item, pImage.get()))
+    if (!JournalBeforeAdd() || !writeItem(item, pImage.get()))
         return false;
+    JournalAfterWrite(item);
     ReadEntryID(item, pImage->EntryID, sizeof pImage->EntryID);
     pRec->pNative = pImage.release();
     pRec->nNativeSize = static_cast<decltype(pRec->nNativeSize)>(sizeof(TImage));

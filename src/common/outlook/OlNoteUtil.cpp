@@ -218,7 +218,7 @@ bool OlNoteUtil::UpdateItem(CommNoteRec* pRec, int nIndex)
         return false;
     const auto pImage = pStored ? std::make_unique<OlNoteItem>(*pStored) : std::make_unique<OlNoteItem>();
     RecordToItem(pRec, pImage.get());
-    if (!WriteItem(item->GetDispatch(), pImage.get()))
+    if (!WriteOverItem(*item, [&] { return WriteItem(item->GetDispatch(), pImage.get()); }))
         return false;
     if (m_pDataMgr)
         m_pDataMgr->UpdateRecord(pRec, nIndex);

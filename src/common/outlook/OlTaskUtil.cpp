@@ -237,7 +237,7 @@ bool OlTaskUtil::UpdateItem(CommTaskRec* pRec, int nIndex)
         return false;
     const auto pImage = pStored ? std::make_unique<OlTaskItem>(*pStored) : std::make_unique<OlTaskItem>();
     RecordToItem(pRec, pImage.get());
-    if (!WriteItem(item->GetDispatch(), pImage.get()))
+    if (!WriteOverItem(*item, [&] { return WriteItem(item->GetDispatch(), pImage.get()); }))
         return false;
     if (m_pDataMgr)
         m_pDataMgr->UpdateRecord(pRec, nIndex);

@@ -3,6 +3,7 @@
 #include "main/cli/CliOptions.h"
 #include "main/cli/CliText.h"
 
+#include <charconv>
 #include <functional>
 #include <set>
 #include <string_view>
@@ -30,9 +31,24 @@ std::string UnknownOption(TCliCommand nCommand, std::string_view name)
     return "unknown option " + std::string(name);
 }
 
+// undo's positionals: the numbers of the runs, as brindle undo --list shows them.
+std::optional<std::string> TakeRunNumbers(const std::vector<std::string>& positionals, TCliRequest& request)
+{
+    for (const std::string& positional : positionals) {
+        std::int64_t nRun = 0;
+        const auto [end, error] = std::from_chars(positional.data(), positional.data() + positional.size(), nRun);
+        if (error != std::errc() || end != positional.data() + positional.size() || nRun <= 0)
+            return "RUN is a number brindle undo --list shows, not " + Quoted(positional);
+        request.runs.push_back(nRun);
+    }
+    return std::nullopt;
+}
+
 // The positional arguments each command takes, in order.
 std::optional<std::string> TakePositionals(const std::vector<std::string>& positionals, TCliRequest& request)
 {
+    if (request.nCommand == TCliCommand::Undo)
+        return TakeRunNumbers(positionals, request);
     const bool bFields = request.nCommand == TCliCommand::Fields;
     const std::size_t nWanted = bFields ? 1 : 2;
     if (positionals.size() < nWanted)
@@ -53,6 +69,15 @@ std::optional<std::string> ConflictOf(const TCliRequest& request)
         return std::string("--fields and --match-titles do not go together: give one of them");
     if (request.nCommand == TCliCommand::Export && !request.fields && !request.bAllFields)
         return std::string("say which columns to write: --fields LIST or --all");
+    if (request.nCommand == TCliCommand::Undo) {
+        const int nChoices = (request.runs.empty() ? 0 : 1) + (request.bLast ? 1 : 0) + (request.bList ? 1 : 0);
+        if (nChoices == 0)
+            return std::string("say which import to undo: RUN, --last, or --list to see them");
+        if (nChoices > 1)
+            return std::string("RUN, --last and --list do not go together: give one of them");
+        if (request.bList && request.bChanged)
+            return std::string("--changed goes with RUN or --last, not with --list");
+    }
     return std::nullopt;
 }
 

@@ -19,6 +19,7 @@ struct TCliStreams {
 int RunFieldsCommand(const TCliRequest& request, const TCliStreams& io);
 int RunExportCommand(const TCliRequest& request, const TCliStreams& io);
 int RunImportCommand(const TCliRequest& request, const TCliStreams& io);
+int RunUndoCommand(const TCliRequest& request, const TCliStreams& io);
 
 // The message on standard error; kExitFailed.
 int Failure(const TCliStreams& io, const std::string& message);

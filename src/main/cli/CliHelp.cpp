@@ -104,9 +104,11 @@ void WriteCommandHelp(std::ostream& out, const TCliCommandInfo& command)
 {
     out << "Usage: " << command.szSynopsis << '\n';
     WriteParagraph(out, command.szSummary);
-    WriteKinds(out);
+    const bool bConverts = command.nCommand == TCliCommand::Export || command.nCommand == TCliCommand::Import;
+    if (command.nCommand != TCliCommand::Undo)
+        WriteKinds(out);
     WriteOptions(out, command.nCommand);
-    if (command.nCommand != TCliCommand::Fields) {
+    if (bConverts) {
         WriteColumns(out);
         WriteParagraph(out, kDefaults);
         WriteParagraph(out, kOutput);

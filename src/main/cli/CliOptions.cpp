@@ -97,6 +97,10 @@ constexpr const char* kQuoteHelp =
 constexpr const char* kJsonHelp =
     "Prints the counts as one JSON object instead of the result line: read, added, updated, skipped, refused, "
     "written.";
+constexpr const char* kImportJsonHelp =
+    "Prints the counts as one JSON object instead of the result line: read, added, updated, skipped, refused, "
+    "written, shortened; and when rows did not reach Outlook, rejected: the file they went to, the rows, and the "
+    "error when the file could not be written.";
 constexpr const char* kHelpHelp = "Shows this help.";
 
 constexpr TCliOption kOptions[] = {
@@ -136,10 +140,21 @@ constexpr TCliOption kOptions[] = {
      &ApplyEncoding},
     {"--dry-run", nullptr, TCliCommand::Import,
      "Prints what each row would do (add, update, skip) and writes nothing to Outlook.", &Set<&TCliRequest::bDryRun>},
-    {"--json", nullptr, TCliCommand::Import, kJsonHelp, &Set<&TCliRequest::bJson>},
+    {"--json", nullptr, TCliCommand::Import, kImportJsonHelp, &Set<&TCliRequest::bJson>},
     {"--help", nullptr, TCliCommand::Import, kHelpHelp, &Set<&TCliRequest::bHelp>},
 
     {"--help", nullptr, TCliCommand::Fields, kHelpHelp, &Set<&TCliRequest::bHelp>},
+
+    {"--last", nullptr, TCliCommand::Undo, "Undoes the newest import that is not undone yet.",
+     &Set<&TCliRequest::bLast>},
+    {"--list", nullptr, TCliCommand::Undo,
+     "Lists the last 20 imports, newest first: the number, the time, the kind, the file and what it did.",
+     &Set<&TCliRequest::bList>},
+    {"--changed", nullptr, TCliCommand::Undo,
+     "Takes back the items changed in Outlook since the import too; without it they are left as they are and "
+     "named.",
+     &Set<&TCliRequest::bChanged>},
+    {"--help", nullptr, TCliCommand::Undo, kHelpHelp, &Set<&TCliRequest::bHelp>},
 };
 
 constexpr const char* kFieldsExamples[] = {
@@ -157,6 +172,12 @@ constexpr const char* kImportExamples[] = {
     "brindle import tasks todo.csv --fields \"Subject,-,Notes\" --quote '\"' --encoding windows-1252 --json",
 };
 
+constexpr const char* kUndoExamples[] = {
+    "brindle undo --list",
+    "brindle undo --last",
+    "brindle undo 12 14 --changed",
+};
+
 constexpr TCliCommandInfo kCommands[] = {
     {TCliCommand::Fields, "fields", "brindle fields KIND",
      "Lists the field names of KIND, one a line, as the wizard's field page shows them.", kFieldsExamples},
@@ -164,8 +185,14 @@ constexpr TCliCommandInfo kCommands[] = {
      "Writes every item of the default Outlook folder of KIND to the CSV file FILE, one row each.", kExportExamples},
     {TCliCommand::Import, "import", "brindle import KIND FILE [--fields LIST | --match-titles] [OPTIONS]",
      "Reads the CSV file FILE into the default Outlook folder of KIND: a row whose item is stored already writes "
-     "over it, a row identical to a stored item is skipped, any other row is added.",
+     "over it, a row identical to a stored item is skipped, any other row is added. Rows that do not reach "
+     "Outlook are written, each with the reason, beside FILE: people.csv gives people.rejected.csv.",
      kImportExamples},
+    {TCliCommand::Undo, "undo", "brindle undo (RUN... | --last | --list) [--changed]",
+     "Takes imports back from the import journal, newest first: the items an import added are deleted, the items "
+     "it wrote over get back what they held before. An item changed in Outlook since is left as it is unless "
+     "--changed is given. Every import, from the wizard or from this command line, is recorded.",
+     kUndoExamples},
 };
 
 }  // namespace

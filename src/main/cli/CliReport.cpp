@@ -4,9 +4,39 @@
 #include "main/engine/ConversionRun.h"
 #include "main/engine/CsvImport.h"
 
+#include <cstdio>
+#include <string_view>
 #include <utility>
 
 namespace {
+
+// Quotes, backslashes and control characters escaped, as JSON has them.
+std::string JsonString(std::string_view text)
+{
+    std::string json = "\"";
+    for (const char ch : text) {
+        if (ch == '"' || ch == '\\') {
+            json += '\\';
+            json += ch;
+        } else if (static_cast<unsigned char>(ch) < 0x20) {
+            char szEscape[8];
+            std::snprintf(szEscape, sizeof szEscape, "\\u%04x", static_cast<unsigned>(ch));
+            json += szEscape;
+        } else {
+            json += ch;
+        }
+    }
+    return json + "\"";
+}
+
+std::string RejectedJson(const TRejectedRows& rejected)
+{
+    std::string json =
+        "{\"file\": " + JsonString(rejected.path) + ", \"rows\": " + std::to_string(rejected.nRows);
+    if (!rejected.failure.empty())
+        json += ", \"error\": " + JsonString(rejected.failure);
+    return json + "}";
+}
 
 std::string Counted(int nCount, const char* szOne, const char* szMore)
 {
@@ -34,6 +64,8 @@ std::string CountsJson(const TCliCounts& counts)
         json += (json.size() > 1 ? ", \"" : "\"") + std::string(szName) + "\": " + std::to_string(nValue);
     if (counts.nShortened)
         json += ", \"shortened\": " + std::to_string(*counts.nShortened);
+    if (counts.rejected.nRows > 0)
+        json += ", \"rejected\": " + RejectedJson(counts.rejected);
     return json + "}";
 }
 

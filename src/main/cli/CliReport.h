@@ -2,6 +2,8 @@
 // or the counts as one JSON object; and the notes about the file the record page shows.
 #pragma once
 
+#include "main/engine/RejectedRows.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,9 +20,11 @@ struct TCliCounts {
     int nRefused = 0;
     int nWritten = 0;  // rows written, or items written to Outlook
     std::optional<int> nShortened;  // values cut to fit their field, where the import counts them
+    TRejectedRows rejected;         // the import's rows that did not reach Outlook
 };
 
-// {"read": 3, "added": 1, ...} on one line.
+// {"read": 3, "added": 1, ...} on one line; with "rejected": {"file": ..., "rows": 2} (and
+// "error" when the file could not be written) when rows did not reach Outlook.
 std::string CountsJson(const TCliCounts& counts);
 
 // "Convesion succeeded. 3 records were converted", as the result page words it, or that it

@@ -1,10 +1,12 @@
 // What one command line asks for, once it is read.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
-enum class TCliCommand { None, Fields, Export, Import };
+enum class TCliCommand { None, Fields, Export, Import, Undo };
 
 struct TCliRequest {
     TCliCommand nCommand = TCliCommand::None;
@@ -22,6 +24,11 @@ struct TCliRequest {
     bool bByteOrderMark = false;
     bool bDryRun = false;
     bool bJson = false;
+    // undo: the journal's runs to take back, or the newest, or none but a list of them.
+    std::vector<std::int64_t> runs;
+    bool bLast = false;
+    bool bList = false;
+    bool bChanged = false;  // items changed since are taken back too
 };
 
 // A command line that does not fit: what is wrong, and the command whose usage to show.

@@ -30,6 +30,8 @@ int RunCommandLine(std::span<const std::string> args, std::ostream& out, std::os
             return RunExportCommand(request, io);
         case TCliCommand::Import:
             return RunImportCommand(request, io);
+        case TCliCommand::Undo:
+            return RunUndoCommand(request, io);
         case TCliCommand::None:
             break;
         }

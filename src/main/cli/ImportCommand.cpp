@@ -19,6 +19,8 @@
 #include "main/engine/ConvObjects.h"
 #include "main/engine/CsvImport.h"
 #include "main/engine/CsvSource.h"
+#include "main/engine/JournalSession.h"
+#include "main/engine/RejectedRows.h"
 
 #include <cerrno>
 #include <vector>
@@ -100,6 +102,16 @@ int ChooseColumns(const TCliRequest& request, const TNamedKind& kind, const TCsv
     return kExitDone;
 }
 
+// The rows that did not reach Outlook go beside the file, and a note says where.
+TRejectedRows LeaveRejectedRows(const std::string& file, const TCsvSource& source, const TCsvImportReport& report,
+                                CxList& records, const TRunResult& result, const TCliStreams& io)
+{
+    TRejectedRows rejected = WriteRejectedRows(file, source, report, records, result);
+    if (const std::string note = RejectedRowsNote(rejected, rejected.path); !note.empty())
+        io.err << "note: " << note << '\n';
+    return rejected;
+}
+
 }  // namespace
 
 int RunImportCommand(const TCliRequest& request, const TCliStreams& io)
@@ -155,8 +167,15 @@ int RunImportCommand(const TCliRequest& request, const TCliStreams& io)
     setup.szCsvFile = file;
     const int nFlag = kind.pCli->nFlag;
     setup.saveRecord = [nFlag](void* pRec) { return SaveConvRecord(nFlag, pRec); };
+    TJournalSession journal(DefaultJournalPath(), nFlag, file,
+                            JournalSettingsText(source.chQuote, source.chDelimiter, "", report.bTitleRowSkipped));
+    if (!journal.Opened())
+        return Failure(io, "the import journal cannot be opened, so the import could not be undone: " + journal.Failure());
+    journal.Attach(setup, &report);
     CxFile noFile;  // an import writes none; the run only closes it
     const TCliRun run = RunWithProgress(setup, records.list, columns.List(), noFile, progress);
+    counts.rejected = LeaveRejectedRows(file, source, report, records.list, run.result, io);
+    journal.Finish();
 
     counts.nAdded = run.result.nAdded;
     counts.nUpdated = run.result.nUpdated;

@@ -52,6 +52,20 @@ private:
     CxFile& m_file;
 };
 
+constexpr const char* kRefusedByOutlook = "Outlook did not take the record";
+constexpr const char* kNotReadable = "The row could not be read into a record";
+
+// Records a refused record's reason: why the save failed, or that there was no record.
+void NoteRefusal(const TRunSetup& setup, const void* pRec, int nPosition, TRunResult& result)
+{
+    std::string reason = pRec == nullptr ? kNotReadable : "";
+    if (reason.empty() && setup.refusalReason)
+        reason = setup.refusalReason();
+    if (reason.empty())
+        reason = kRefusedByOutlook;
+    result.refused.push_back({nPosition, std::move(reason)});
+}
+
 void CountAction(TImportAction nAction, TRunResult& result)
 {
     switch (nAction) {
@@ -107,7 +121,10 @@ TRunResult RunConversion(const TRunSetup& setup, CxList& selected, CxList& field
         if (bExport) {
             result.bFailed = exportStep->Convert(pRec, k - 1) == TRowResult::WriteFailed;
         } else if (bImport) {
-            CountAction(pRec != nullptr ? setup.saveRecord(pRec) : TImportAction::Refused, result);
+            const TImportAction nAction = pRec != nullptr ? setup.saveRecord(pRec) : TImportAction::Refused;
+            CountAction(nAction, result);
+            if (nAction == TImportAction::Refused)
+                NoteRefusal(setup, pRec, k - 1, result);
         }
         if (!result.bFailed && afterRecord && !afterRecord(RunProgress(k, nRecords)) && k < nRecords)
             result.bCancelled = true;

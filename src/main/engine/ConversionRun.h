@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CxFile;
 class CxList;
@@ -26,6 +27,15 @@ struct TRunSetup {
     std::string szCsvFile;
     // CSV to Outlook: adds the record to Outlook or writes it over its match.
     std::function<TImportAction(void* pRec)> saveRecord;
+    // CSV to Outlook: why the record just saved was refused, in a few words for the user;
+    // without it, or when it answers nothing, a general reason is given.
+    std::function<std::string()> refusalReason;
+};
+
+// A record of the run that did not reach Outlook.
+struct TRefusedRecord {
+    int nPosition = 0;  // in the list of chosen records, from 0
+    std::string reason;
 };
 
 struct TRunResult {
@@ -39,6 +49,8 @@ struct TRunResult {
     bool bFailed = false;
     // The user stopped the run: the records after the last converted one were left alone.
     bool bCancelled = false;
+    // The refused records in run order (nRefused of them).
+    std::vector<TRefusedRecord> refused = {};
 };
 
 // What an import did, as "3 added, 2 updated, 5 identical" and ", 1 refused by Outlook" when

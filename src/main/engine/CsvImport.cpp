@@ -54,10 +54,14 @@ TCsvImportReport ImportCsvRecords(const TConvKind& kind, const TCsvSource& sourc
         if (record.empty())
             continue;
         ++nRow;
+        const TCsvRowOrigin origin{nullptr, nRow, static_cast<std::size_t>(record.data() - source.file.szText.data()),
+                                   record.size()};
         if (nRow == 1 && bSkipTitleRow) {
             report.bTitleRowSkipped = true;
+            report.titleRow = origin;
             continue;
         }
+        TCsvRowOrigin& row = report.rows.emplace_back(origin);
         // No field holds a zero character; dropping it keeps the rest of the record, which
         // the splitter would otherwise lose at the first one.
         line.assign(record);
@@ -80,9 +84,17 @@ TCsvImportReport ImportCsvRecords(const TConvKind& kind, const TCsvSource& sourc
             CountStore(result, field, nRow, report);
         }
         if (nColumns > 0 && records.Add(pRec.get()))
-            pRec.release();
+            row.pRecord = pRec.release();
     }
     return report;
+}
+
+std::string_view CsvRowText(const TCsvSource& source, const TCsvRowOrigin& origin)
+{
+    const std::string_view text = source.file.szText;
+    if (origin.nOffset > text.size() || origin.nLength > text.size() - origin.nOffset)
+        return {};
+    return text.substr(origin.nOffset, origin.nLength);
 }
 
 namespace {
