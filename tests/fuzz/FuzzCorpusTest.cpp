@@ -16,6 +16,7 @@ extern "C" int BrindleFuzz_csv_split(const std::uint8_t* pData, std::size_t nSiz
 extern "C" int BrindleFuzz_csv_import(const std::uint8_t* pData, std::size_t nSize);
 extern "C" int BrindleFuzz_ini(const std::uint8_t* pData, std::size_t nSize);
 extern "C" int BrindleFuzz_profile(const std::uint8_t* pData, std::size_t nSize);
+extern "C" int BrindleFuzz_item_state(const std::uint8_t* pData, std::size_t nSize);
 
 namespace {
 
@@ -31,6 +32,7 @@ constexpr FuzzTarget kTargets[] = {
     {"csv_import", &BrindleFuzz_csv_import},
     {"ini", &BrindleFuzz_ini},
     {"profile", &BrindleFuzz_profile},
+    {"item_state", &BrindleFuzz_item_state},
 };
 
 std::vector<std::filesystem::path> CorpusOf(const char* szName)
