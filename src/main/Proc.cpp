@@ -46,10 +46,8 @@ TRejectedRows LeaveRejectedRows(const TRunSetup& setup, const TRunResult& result
 // all the same.
 TJournalSession OpenImportJournal(TRunSetup& setup)
 {
-    const bool bTitleRowSkipped = pCsvSource != nullptr && pCsvSource->lastRead.bTitleRowSkipped;
-    const char chDelimiter = pCsvSource != nullptr ? pCsvSource->chDelimiter : setup.chDelimiter;
     TJournalSession journal(DefaultJournalPath(), AppSettings.AppFlag, setup.szCsvFile,
-                            JournalSettingsText(setup.chQuote, chDelimiter, "", bTitleRowSkipped));
+                            pCsvSource != nullptr ? JournalSettingsText(*pCsvSource, pCsvSource->lastRead) : std::string());
     if (journal.Opened())
         journal.Attach(setup, pCsvSource != nullptr ? &pCsvSource->lastRead : nullptr);
     return journal;

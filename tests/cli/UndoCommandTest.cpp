@@ -1,6 +1,7 @@
 // brindle undo on the command line: the recorded imports listed, the newest taken back, and
 // every way of asking wrongly answered with the reason and no change to Outlook.
 #include "cli/CliTest.h"
+#include "main/engine/ImportJournal.h"
 
 #include <regex>
 
@@ -38,6 +39,8 @@ TEST_F(UndoCommandTest, ListsTheImportsNewestFirstAndTakesTheLastBack)
     const std::regex kLines("2  \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d  contacts  .*second\\.csv  0 added, 0 updated, 2 identical\n"
                             "1  \\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d  contacts  .*first\\.csv  2 added, 0 updated, 0 identical\n");
     EXPECT_TRUE(std::regex_match(listed.out, kLines)) << listed.out;
+    TImportJournal journal(DefaultJournalPath());
+    EXPECT_EQ(journal.Runs(1).at(0).settings, "delimiter ,, quote \", UTF-8, title row skipped");
 
     // The second import wrote nothing: undoing it leaves the first's contacts.
     const cli_test::ProgramRun second = Brindle({"undo", "--last"});

@@ -167,8 +167,7 @@ int RunImportCommand(const TCliRequest& request, const TCliStreams& io)
     setup.szCsvFile = file;
     const int nFlag = kind.pCli->nFlag;
     setup.saveRecord = [nFlag](void* pRec) { return SaveConvRecord(nFlag, pRec); };
-    TJournalSession journal(DefaultJournalPath(), nFlag, file,
-                            JournalSettingsText(source.chQuote, source.chDelimiter, "", report.bTitleRowSkipped));
+    TJournalSession journal(DefaultJournalPath(), nFlag, file, JournalSettingsText(source, report));
     if (!journal.Opened())
         return Failure(io, "the import journal cannot be opened, so the import could not be undone: " + journal.Failure());
     journal.Attach(setup, &report);

@@ -6,6 +6,7 @@
 #include "common/outlook/OlItemAccess.h"
 #include "common/outlook/OlItemState.h"
 #include "main/engine/ConversionRun.h"
+#include "main/engine/CsvSource.h"
 #include "main/engine/ItemKinds.h"
 
 #include <memory>
@@ -154,13 +155,12 @@ void JournalRunSetup(TRunSetup& setup, TJournalRecorder& recorder, std::function
     setup.refusalReason = [&recorder] { return recorder.RefusalReason(); };
 }
 
-std::string JournalSettingsText(char chQuote, char chDelimiter, const std::string& encoding, bool bTitleRowSkipped)
+std::string JournalSettingsText(const TCsvSource& source, const TCsvImportReport& read)
 {
-    std::string text = chDelimiter == '\t' ? "tab" : std::string(1, chDelimiter);
-    text = "delimiter " + text + ", quote " + (chQuote != '\0' ? std::string(1, chQuote) : std::string("none"));
-    if (!encoding.empty())
-        text += ", " + encoding;
-    if (bTitleRowSkipped)
+    const std::string delimiter = source.chDelimiter == '\t' ? "tab" : std::string(1, source.chDelimiter);
+    const std::string quote = source.chQuote != '\0' ? std::string(1, source.chQuote) : "none";
+    std::string text = "delimiter " + delimiter + ", quote " + quote + ", " + CsvEncodingName(source.file.nEncoding);
+    if (read.bTitleRowSkipped)
         text += ", title row skipped";
     return text;
 }

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+struct TCsvImportReport;
+struct TCsvSource;
 struct TRunSetup;
 
 class TJournalRecorder : public IOlWriteJournal {
@@ -54,5 +56,6 @@ private:
 // the run when absent) and fate go into the journal, and refusals get its reasons.
 void JournalRunSetup(TRunSetup& setup, TJournalRecorder& recorder, std::function<int(const void* pRec)> rowOf);
 
-// How an import read its file, as the journal keeps it for the user.
-std::string JournalSettingsText(char chQuote, char chDelimiter, const std::string& encoding, bool bTitleRowSkipped);
+// How an import read its file, as the journal keeps it for the user, such as "delimiter ;,
+// quote \", Windows-1252, title row skipped".
+std::string JournalSettingsText(const TCsvSource& source, const TCsvImportReport& read);
