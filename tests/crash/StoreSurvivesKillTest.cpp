@@ -2,6 +2,7 @@
 // SQLite's integrity check and hold the first contacts of the file, each of them whole,
 // including every contact the import had finished before the kill.
 #include "crash/CrashContacts.h"
+#include "crash/CrashSeed.h"
 #include "crash/ImportChildProcess.h"
 #include "crash/StoredContacts.h"
 #include "support/TempDir.h"
@@ -27,23 +28,11 @@ namespace crash_test {
 namespace {
 
 constexpr const char* kChild = CRASH_IMPORT_CHILD;
-constexpr const char* kSeedVariable = "BRINDLE_CRASH_SEED";
 // Large enough that the store goes through many write-ahead log checkpoints in the kill
 // range; each contact costs the adapter's whole road, so more would only slow the suite.
 constexpr int kLargeImport = 1000;
 constexpr int kSmallImport = 300;
 constexpr int kRounds = 25;
-// After the chosen record mark the kill waits up to this long, so that it lands anywhere
-// inside the saves that follow rather than just after a mark.
-constexpr int kMaxKillDelayUs = 2000;
-
-unsigned ChosenSeed()
-{
-    if (const char* szSeed = std::getenv(kSeedVariable))
-        return static_cast<unsigned>(std::strtoul(szSeed, nullptr, 10));
-    return std::random_device{}();
-}
-
 // One run of the child on a fresh profile in its own folder.
 class ImportRound {
 public:

@@ -3,6 +3,7 @@
 // over when it died, including a new contact saved just before its EntryID reached the
 // journal.
 #include "crash/CrashContacts.h"
+#include "crash/CrashSeed.h"
 #include "crash/ImportChildProcess.h"
 #include "main/engine/ImportJournal.h"
 #include "main/engine/UndoImport.h"
@@ -26,17 +27,8 @@ namespace crash_test {
 namespace {
 
 constexpr const char* kChild = CRASH_IMPORT_CHILD;
-constexpr const char* kSeedVariable = "BRINDLE_CRASH_SEED";
 constexpr int kContacts = 40;
 constexpr int kRounds = 8;
-constexpr int kMaxKillDelayUs = 2000;
-
-unsigned ChosenSeed()
-{
-    if (const char* szSeed = std::getenv(kSeedVariable))
-        return static_cast<unsigned>(std::strtoul(szSeed, nullptr, 10));
-    return std::random_device{}();
-}
 
 // The contacts as the olsim tool lists them, without the time Outlook stamps on each save.
 std::string ContactsListing()

@@ -97,7 +97,7 @@ bool SqliteStatement::Step()
         return true;
     sqlite3_reset(m_stmt);
     if (rc != SQLITE_DONE)
-        Fail(m_db, "the profile database failed");
+        Fail(m_db, "the database failed");
     return false;
 }
 

@@ -1,33 +1,14 @@
 #include "main/cli/CliReport.h"
 
 #include "common/misc/CsvEncoding.h"
+#include "common/misc/JsonText.h"
 #include "main/engine/ConversionRun.h"
 #include "main/engine/CsvImport.h"
 
-#include <cstdio>
 #include <string_view>
 #include <utility>
 
 namespace {
-
-// Quotes, backslashes and control characters escaped, as JSON has them.
-std::string JsonString(std::string_view text)
-{
-    std::string json = "\"";
-    for (const char ch : text) {
-        if (ch == '"' || ch == '\\') {
-            json += '\\';
-            json += ch;
-        } else if (static_cast<unsigned char>(ch) < 0x20) {
-            char szEscape[8];
-            std::snprintf(szEscape, sizeof szEscape, "\\u%04x", static_cast<unsigned>(ch));
-            json += szEscape;
-        } else {
-            json += ch;
-        }
-    }
-    return json + "\"";
-}
 
 std::string RejectedJson(const TRejectedRows& rejected)
 {

@@ -53,12 +53,11 @@ private:
 };
 
 constexpr const char* kRefusedByOutlook = "Outlook did not take the record";
-constexpr const char* kNotReadable = "The row could not be read into a record";
 
 // Records a refused record's reason: why the save failed, or that there was no record.
 void NoteRefusal(const TRunSetup& setup, const void* pRec, int nPosition, TRunResult& result)
 {
-    std::string reason = pRec == nullptr ? kNotReadable : "";
+    std::string reason = pRec == nullptr ? kRowNotReadReason : "";
     if (reason.empty() && setup.refusalReason)
         reason = setup.refusalReason();
     if (reason.empty())

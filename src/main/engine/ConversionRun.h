@@ -32,6 +32,9 @@ struct TRunSetup {
     std::function<std::string()> refusalReason;
 };
 
+// The reason given for a row of the file that could not be made into a record.
+inline constexpr const char* kRowNotReadReason = "The row could not be read into a record";
+
 // A record of the run that did not reach Outlook.
 struct TRefusedRecord {
     int nPosition = 0;  // in the list of chosen records, from 0

@@ -77,12 +77,20 @@ public:
     bool KnowsEntryId(std::string_view entryId);
 
 private:
+    // The statements every record of a run uses, prepared once.
+    struct Statements;
+
     void Begin();
     void Commit();
+    std::int64_t NextSeq(std::int64_t nRun);
 
     std::string m_path;
     std::unique_ptr<SqliteDatabase> m_db;
+    std::unique_ptr<Statements> m_statements;
     bool m_bInTransaction = false;
+    // The run entries were last added to, and the sequence number its next entry gets.
+    std::int64_t m_nSeqRun = 0;
+    std::int64_t m_nNextSeq = 0;
 };
 
 // The journal's file in the program's data folder; empty when the folder cannot be made.

@@ -18,7 +18,6 @@
 namespace {
 
 constexpr std::string_view kReasonTitle = "Reason";
-constexpr std::string_view kNotReadable = "The row could not be read into a record";
 constexpr std::string_view kDefaultLineEnd = "\r\n";
 
 struct TRejectedRow {
@@ -59,7 +58,7 @@ std::vector<TRejectedRow> RejectedRowsOf(const TCsvSource& source, const TCsvImp
         if (text.empty())
             continue;
         if (origin.pRecord == nullptr)
-            rows.push_back({text, kNotReadable});
+            rows.push_back({text, kRowNotReadReason});
         else if (const auto found = reasons.find(origin.pRecord); found != reasons.end())
             rows.push_back({text, found->second});
     }
