@@ -1,6 +1,6 @@
 // What the calendar, tasks and notes adapters share beyond the item machinery: Outlook's
-// "none" date, and the CSV field tables, one row per field, that give a field's CSV text
-// from an item image and store a CSV text into a record.
+// "none" date, the reading of a recurrence pattern, and the CSV field tables, one row per
+// field, that give a field's CSV text from an item image and store a CSV text into a record.
 #pragma once
 
 #include "common/outlook/FieldEntry.h"
@@ -15,6 +15,22 @@
 inline constexpr DATE OL_NONE_DATE = 949998.0;
 // Whether Outlook means the value as a date: it lies before its "none" date.
 constexpr bool IsOutlookDate(DATE dValue) { return dValue < OL_NONE_DATE; }
+
+// The pattern type of an image whose item does not recur.
+inline constexpr LONG OL_NO_RECURRENCE = -1;
+
+// Reads the recurrence pattern of an item the image says recurs by rows into the image; an
+// item that does not recur has no pattern to ask for.
+template <class TImage>
+void ReadRecurrence(CDispCmd& item, OlPropTable rows, TImage& image)
+{
+    if (!image.IsRecurring) {
+        image.RecurrenceType = OL_NO_RECURRENCE;
+        return;
+    }
+    if (OlObject pattern = CallForObject(item, u"GetRecurrencePattern", nullptr, 0, nullptr))
+        ReadItemProperties(*pattern, rows, &image);
+}
 
 // How GetFieldText writes an image member: its text; "1" or "0" for a bool or a non-zero
 // long; a long in decimal; a DATE as time of day, as date, or as both.

@@ -220,8 +220,3 @@ TFieldStore OlAddrUtil::StoreFieldText(unsigned nId, const char* szText, CommAdd
         return TFieldStore::Stored;
     return StoreCutText(szText, pMember, pRow->nRecSize);
 }
-
-bool OlAddrUtil::SetFieldText(unsigned nId, const char* szText, CommAddrRec* pRec)
-{
-    return StoreFieldText(nId, szText, pRec) != TFieldStore::NotImported;
-}

@@ -6,8 +6,6 @@
 
 #include <type_traits>
 
-constexpr LONG OL_NO_RECURRENCE = -1;
-
 struct OlDateItem {
     bool AllDayEvent;
     LONG BusyStatus;
@@ -39,7 +37,7 @@ struct OlDateItem {
     DATE Start;
     char Subject[256];
     char Body[20480];
-    LONG RecurrenceType;  // OL_NO_RECURRENCE when the appointment does not recur
+    LONG RecurrenceType;  // OL_NO_RECURRENCE (OlAdapterShared.h) when the appointment does not recur
     LONG Interval;
     LONG DayOfWeekMask;
     LONG DayOfMonth;
