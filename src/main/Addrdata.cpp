@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QPushButton>
-#include <QTreeWidget>
 
 TfmAddrData* fmAddrData = nullptr;
 
@@ -53,7 +52,6 @@ TfmAddrData::TfmAddrData(QWidget* parent)
 {
     connect(btnAddrDetail, &QPushButton::clicked, this, &TfmAddrData::btnAddrDetailClick);
     connect(pmiAddrDetail, &QAction::triggered, this, &TfmAddrData::btnAddrDetailClick);
-    connect(lvAddrData, &QTreeWidget::itemDoubleClicked, this, &TfmAddrData::btnAddrDetailClick);
 }
 
 void TfmAddrData::btnAddrDetailClick() { DetailClick(); }

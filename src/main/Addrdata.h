@@ -9,7 +9,7 @@ class TfmAddrData : public TRecordPage {
 public:
     explicit TfmAddrData(QWidget* parent = nullptr);
 
-    QTreeWidget* lvAddrData;
+    QTreeView* lvAddrData;
     QPushButton* btnAddrDetail;
     QMenu* pmAddrDetail;
     QAction* pmiAddrSelAll;

@@ -12,6 +12,7 @@
 #include "main/ListView.h"
 #include "main/MessageBox.h"
 #include "main/ModalDialog.h"
+#include "main/ProgressDisplay.h"
 
 #include <QDialog>
 #include <QGridLayout>
@@ -275,17 +276,28 @@ bool TfmCSVField::StoreColumns()
 }
 
 // Reading again after Prev starts afresh: the records of an earlier reading and the choice
-// made among them go.
+// made among them go. A large file shows its progress; Cancel keeps all as it was.
 bool TfmCSVField::ReadCsvFile()
 {
     if (pCsvSource == nullptr || pCsvRecList == nullptr)
         return false;
+    const TConvKind* kind = FindConvKind(AppSettings.AppFlag);
+    CxList records;
+    TCsvImportReport report;
+    if (kind != nullptr) {
+        const TProgressDisplay progress(this, "Reading the CSV file...", {});
+        report = ImportCsvRecords(*kind, *pCsvSource, *pFieldList, pCsvSource->titles.bTitleRow, m_csv, records);
+        if (progress.Canceled()) {
+            records.RemoveAll(true);
+            return false;
+        }
+    }
     if (pSelRecList != nullptr)
         pSelRecList->RemoveAll(false);
     pCsvRecList->RemoveAll(true);
-    if (const TConvKind* kind = FindConvKind(AppSettings.AppFlag); kind != nullptr && pCsvSource != nullptr)
-        pCsvSource->lastRead =
-            ImportCsvRecords(*kind, *pCsvSource, *pFieldList, pCsvSource->titles.bTitleRow, m_csv, *pCsvRecList);
+    pCsvRecList->Swap(records);
+    if (kind != nullptr)
+        pCsvSource->lastRead = std::move(report);
     return true;
 }
 

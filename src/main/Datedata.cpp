@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QPushButton>
-#include <QTreeWidget>
 
 TfmDateData* fmDateData = nullptr;
 
@@ -49,7 +48,6 @@ TfmDateData::TfmDateData(QWidget* parent)
 {
     connect(btnDateDetail, &QPushButton::clicked, this, &TfmDateData::btnDateDetailClick);
     connect(pmiDateDetail, &QAction::triggered, this, &TfmDateData::btnDateDetailClick);
-    connect(lvDateData, &QTreeWidget::itemDoubleClicked, this, &TfmDateData::btnDateDetailClick);
 }
 
 void TfmDateData::btnDateDetailClick() { DetailClick(); }

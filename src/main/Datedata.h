@@ -9,7 +9,7 @@ class TfmDateData : public TRecordPage {
 public:
     explicit TfmDateData(QWidget* parent = nullptr);
 
-    QTreeWidget* lvDateData;
+    QTreeView* lvDateData;
     QPushButton* btnDateDetail;
     QMenu* pmDateData;
     QAction* pmiDateSelAll;

@@ -3,18 +3,29 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
+void SetUpReportView(QTreeView* view, const char* szName)
+{
+    view->setObjectName(szName);
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    // The selection keeps its highlight when another control has the focus.
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    view->setPalette(palette);
+}
+
 QTreeWidget* NewCheckListView(QWidget* parent, const char* szName, std::span<const TListColumn> columns)
 {
     auto* list = new QTreeWidget(parent);
-    list->setObjectName(szName);
-    list->setRootIsDecorated(false);
-    list->setItemsExpandable(false);
-    list->setUniformRowHeights(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
+    SetUpReportView(list, szName);
     list->setColumnCount(static_cast<int>(columns.size()));
     QStringList captions;
     for (const TListColumn& column : columns)
@@ -23,12 +34,6 @@ QTreeWidget* NewCheckListView(QWidget* parent, const char* szName, std::span<con
     int nColumn = 0;
     for (const TListColumn& column : columns)
         list->setColumnWidth(nColumn++, column.nWidth);
-    // The selection keeps its highlight when another control has the focus.
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    list->setPalette(palette);
     return list;
 }
 
@@ -67,4 +72,21 @@ QTreeWidgetItem* SelectedItem(const QTreeWidget* list)
 {
     const QList<QTreeWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void SelectRow(QTreeView* view, int nRow)
+{
+    view->clearSelection();
+    const QModelIndex index = view->model() ? view->model()->index(nRow, 0) : QModelIndex();
+    view->setCurrentIndex(index);
+    if (index.isValid())
+        view->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+int SelectedRow(const QTreeView* view)
+{
+    if (view->selectionModel() == nullptr)
+        return -1;
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }

@@ -6,6 +6,7 @@
 #include <Qt>
 #include <span>
 
+class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -14,6 +15,11 @@ struct TListColumn {
     const char* szCaption;
     int nWidth;
 };
+
+// What every report-style list shares: whole-row single selection that stays visible when the
+// list loses the focus, uniform rows without tree decoration, texts not editable unless an
+// item allows it.
+void SetUpReportView(QTreeView* view, const char* szName);
 
 // A list with the given columns, whole-row single selection that stays visible when the list
 // loses the focus, and check boxes; the texts cannot be edited unless an item allows it.
@@ -29,3 +35,9 @@ void SelectItem(QTreeWidget* list, QTreeWidgetItem* item);
 void SelectFirstItem(QTreeWidget* list);
 // The selected row, or null.
 QTreeWidgetItem* SelectedItem(const QTreeWidget* list);
+
+// The rows of a list over a model: makes nRow the one selected row (and the current one); -1
+// selects nothing.
+void SelectRow(QTreeView* view, int nRow);
+// The selected row, or -1.
+int SelectedRow(const QTreeView* view);

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QPushButton>
-#include <QTreeWidget>
 
 TfmNoteData* fmNoteData = nullptr;
 
@@ -46,7 +45,6 @@ TfmNoteData::TfmNoteData(QWidget* parent)
 {
     connect(btnMemoDetail, &QPushButton::clicked, this, &TfmNoteData::btnMemoDetailClick);
     connect(pmiMemoDetail, &QAction::triggered, this, &TfmNoteData::btnMemoDetailClick);
-    connect(lvNoteData, &QTreeWidget::itemDoubleClicked, this, &TfmNoteData::btnMemoDetailClick);
 }
 
 void TfmNoteData::btnMemoDetailClick() { DetailClick(); }

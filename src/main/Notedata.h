@@ -9,7 +9,7 @@ class TfmNoteData : public TRecordPage {
 public:
     explicit TfmNoteData(QWidget* parent = nullptr);
 
-    QTreeWidget* lvNoteData;
+    QTreeView* lvNoteData;
     QPushButton* btnMemoDetail;
     QMenu* pmiMemoData;
     QAction* pmiMemoSelAll;

@@ -6,6 +6,7 @@
 #include "main/engine/CsvSource.h"
 #include "main/ListView.h"
 #include "main/MessageBox.h"
+#include "main/RecordModel.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -14,16 +15,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <vector>
 
 namespace {
-
-// Display texts of the record columns are cut to this buffer.
-constexpr int kTextBufSize = 1024;
 
 // Only the caption column of a row can be edited in place.
 class TCaptionOnlyDelegate : public QStyledItemDelegate {
@@ -59,15 +56,20 @@ TRecordPage::TRecordPage(QWidget* parent, const TRecordPageKind& kind)
     : TWizardPage(parent), m_kind(kind)
 {
     setObjectName(kind.szFormName);
-    std::vector<TListColumn> columns;
-    for (const TRecordColumn& column : kind.columns)
-        columns.push_back(column.column);
+    m_pList = new QTreeView(this);
+    SetUpReportView(m_pList, kind.szListName);
+    m_pModel = new TRecordModel(kind, m_pList);
+    m_pList->setModel(m_pModel);
+    for (std::size_t nColumn = 0; nColumn < kind.columns.size(); ++nColumn)
+        m_pList->setColumnWidth(static_cast<int>(nColumn), kind.columns[nColumn].column.nWidth);
     // Last among the columns, so that every record column keeps its number and the caption
     // its check box, but shown first.
-    m_nActionColumn = static_cast<int>(columns.size());
-    columns.push_back({"Action", 160});
-    m_pList = NewCheckListView(this, kind.szListName, columns);
-    m_pList->header()->moveSection(m_nActionColumn, 0);
+    m_pList->setColumnWidth(m_pModel->ActionColumn(), 160);
+    m_pList->header()->moveSection(m_pModel->ActionColumn(), 0);
+    // A click on a column title sorts by it; the third click gives back the records' order.
+    m_pList->header()->setSortIndicatorClearable(true);
+    m_pList->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_pList->setSortingEnabled(true);
     if (kind.bEditableCaption) {
         m_pList->setItemDelegate(new TCaptionOnlyDelegate(m_pList));
         m_pList->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
@@ -114,35 +116,36 @@ TRecordPage::TRecordPage(QWidget* parent, const TRecordPageKind& kind)
     connect(m_pMenuSelAll, &QAction::triggered, this, &TRecordPage::btnSelAllClick);
     connect(m_pMenuClear, &QAction::triggered, this, &TRecordPage::btnClearClick);
     connect(m_pPreviewTimer, &QTimer::timeout, this, &TRecordPage::RefreshPreview);
-    connect(m_pList, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem*, int nColumn) {
-        if (nColumn == 0 && AppSettings.AppMode == MODE_C2O)
+    connect(m_pModel, &TRecordModel::checksChanged, this, [this] {
+        if (AppSettings.AppMode == MODE_C2O)
             m_pPreviewTimer->start();
     });
+    connect(m_pList, &QAbstractItemView::doubleClicked, this, &TRecordPage::DetailClick);
 }
 
 bool TRecordPage::UpdatePage(bool bSave) { return bSave ? CollectChoice() : FillList(); }
 
-// Every entry rebuilds the rows, so checks cleared earlier are set again.
+// Every entry rebuilds the rows, in the source's order, so checks cleared earlier are set
+// again.
 bool TRecordPage::FillList()
 {
     if (AppSettings.AppMode != MODE_O2C && AppSettings.AppMode != MODE_C2O)
         return false;
     const bool bImport = AppSettings.AppMode == MODE_C2O;
-    m_pList->setUpdatesEnabled(false);
-    {
-        const QSignalBlocker quiet(m_pList);
-        m_pList->clear();
-        if (!bImport) {
-            for (void* pRec = FirstStoredRecord(m_kind.nFlag); pRec != nullptr; pRec = NextStoredRecord(m_kind.nFlag))
-                AddRecordRow(pRec);
-        } else if (pCsvRecList != nullptr) {
-            for (void* pRec = pCsvRecList->GetFirst(); pRec != nullptr; pRec = pCsvRecList->GetNext())
-                AddRecordRow(pRec);
-        }
+    std::vector<void*> records;
+    if (!bImport) {
+        for (void* pRec = FirstStoredRecord(m_kind.nFlag); pRec != nullptr; pRec = NextStoredRecord(m_kind.nFlag))
+            records.push_back(pRec);
+    } else if (pCsvRecList != nullptr) {
+        records.reserve(pCsvRecList->GetCount());
+        for (void* pRec = pCsvRecList->GetFirst(); pRec != nullptr; pRec = pCsvRecList->GetNext())
+            records.push_back(pRec);
     }
-    m_pList->setColumnHidden(m_nActionColumn, !bImport);
-    m_pList->setUpdatesEnabled(true);
-    SelectFirstItem(m_pList);
+    m_pList->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_pModel->SetRecords(records);
+    m_pPreviewTimer->stop();
+    m_pList->setColumnHidden(m_pModel->ActionColumn(), !bImport);
+    SelectRow(m_pList, m_pModel->rowCount() > 0 ? 0 : -1);
     lblPreview->setVisible(bImport);
     lblFileNotes->setVisible(bImport);
     if (bImport) {
@@ -150,20 +153,6 @@ bool TRecordPage::FillList()
         RefreshPreview();
     }
     return true;
-}
-
-QString TRecordPage::MatchCaption(const void* pMatched) const
-{
-    QStringList texts;
-    char szText[kTextBufSize];
-    for (int nColumn = 0; nColumn < m_kind.nMatchCaptionColumns && nColumn < static_cast<int>(m_kind.columns.size());
-         ++nColumn) {
-        szText[0] = '\0';
-        m_kind.GetText(pMatched, m_kind.columns[static_cast<std::size_t>(nColumn)].nId, szText, sizeof szText);
-        if (szText[0] != '\0')
-            texts << QString::fromUtf8(szText);
-    }
-    return texts.join(' ');
 }
 
 void TRecordPage::ShowFileNotes()
@@ -196,72 +185,32 @@ void TRecordPage::ShowFileNotes()
 void TRecordPage::RefreshPreview()
 {
     m_pPreviewTimer->stop();
-    std::vector<QTreeWidgetItem*> checkedItems;
+    const std::vector<int> checkedRows = m_pModel->CheckedRows();
     std::vector<void*> checkedRecords;
-    for (int nRow = 0; nRow < m_pList->topLevelItemCount(); ++nRow) {
-        QTreeWidgetItem* item = m_pList->topLevelItem(nRow);
-        if (item->checkState(0) == Qt::Checked && ItemData(item) != nullptr) {
-            checkedItems.push_back(item);
-            checkedRecords.push_back(ItemData(item));
-        }
-    }
+    checkedRecords.reserve(checkedRows.size());
+    for (const int nRow : checkedRows)
+        checkedRecords.push_back(m_pModel->Record(nRow));
     const std::vector<TImportPreview> previews = PreviewImport(m_kind.nFlag, checkedRecords);
+    m_pModel->SetActions(checkedRows, previews);
 
-    const QSignalBlocker quiet(m_pList);
-    for (int nRow = 0; nRow < m_pList->topLevelItemCount(); ++nRow)
-        m_pList->topLevelItem(nRow)->setText(m_nActionColumn, {});
     int nAdd = 0;
     int nUpdate = 0;
     int nIdentical = 0;
-    for (std::size_t nChecked = 0; nChecked < previews.size() && nChecked < checkedItems.size(); ++nChecked) {
-        const TImportPreview& preview = previews[nChecked];
-        QString action;
-        switch (preview.nAction) {
-        case TImportAction::Added:
-            action = "Add";
-            ++nAdd;
-            break;
-        case TImportAction::Updated:
-            action = "Update: " + MatchCaption(preview.pMatched);
-            ++nUpdate;
-            break;
-        case TImportAction::Identical:
-            action = "Skip (identical)";
-            ++nIdentical;
-            break;
-        case TImportAction::Refused:
-            break;
-        }
-        checkedItems[nChecked]->setText(m_nActionColumn, action);
+    for (const TImportPreview& preview : previews) {
+        nAdd += preview.nAction == TImportAction::Added ? 1 : 0;
+        nUpdate += preview.nAction == TImportAction::Updated ? 1 : 0;
+        nIdentical += preview.nAction == TImportAction::Identical ? 1 : 0;
     }
     lblPreview->setText(CountText(nAdd, "to add") + ", " + CountText(nUpdate, "to update") + ", "
                         + CountText(nIdentical, "identical"));
-    m_pList->viewport()->update();
-}
-
-void TRecordPage::AddRecordRow(void* pRec)
-{
-    QStringList texts;
-    char szText[kTextBufSize];
-    for (const TRecordColumn& column : m_kind.columns) {
-        szText[0] = '\0';
-        m_kind.GetText(pRec, column.nId, szText, sizeof szText);
-        texts << QString::fromUtf8(szText);
-    }
-    QTreeWidgetItem* item = AddCheckItem(m_pList, texts, pRec, Qt::Checked);
-    if (m_kind.bEditableCaption)
-        item->setFlags(item->flags() | Qt::ItemIsEditable);
 }
 
 // The records are appended to whatever the list holds already.
 bool TRecordPage::CollectChoice()
 {
     if (pSelRecList != nullptr) {
-        for (int nRow = 0; nRow < m_pList->topLevelItemCount(); ++nRow) {
-            const QTreeWidgetItem* item = m_pList->topLevelItem(nRow);
-            if (item->checkState(0) == Qt::Checked && ItemData(item) != nullptr)
-                pSelRecList->Add(ItemData(item));
-        }
+        for (const int nRow : m_pModel->CheckedRows())
+            pSelRecList->Add(m_pModel->Record(nRow));
     }
     if (pSelRecList != nullptr && pSelRecList->GetCount() > 0)
         return true;
@@ -269,12 +218,12 @@ bool TRecordPage::CollectChoice()
     return false;
 }
 
-void TRecordPage::btnSelAllClick() { SetAllChecked(m_pList, Qt::Checked); }
+void TRecordPage::btnSelAllClick() { m_pModel->SetAllChecked(true); }
 
-void TRecordPage::btnClearClick() { SetAllChecked(m_pList, Qt::Unchecked); }
+void TRecordPage::btnClearClick() { m_pModel->SetAllChecked(false); }
 
 void TRecordPage::DetailClick()
 {
-    if (const void* pRec = ItemData(SelectedItem(m_pList)))
+    if (const void* pRec = m_pModel->Record(SelectedRow(m_pList)))
         ShowDetail(pRec);
 }

@@ -4,52 +4,16 @@
 // "Action" previews what the run will do with each checked record.
 #pragma once
 
-#include "main/ListView.h"
+#include "main/RecordPageKind.h"
 #include "main/WizardPage.h"
-#include "platform/WinCompat.h"
-#include "records/CommFieldDef.h"
-
-#include <span>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QTimer;
 class QPushButton;
-class QTreeWidget;
-
-struct TRecordColumn {
-    TListColumn column;
-    LONG nId;  // the record field the column shows
-};
-
-// What differs between the pages of the four kinds.
-struct TRecordPageKind {
-    int nFlag;
-    const char* szFormName;
-    const char* szListName;
-    std::span<const TRecordColumn> columns;
-    bool bEditableCaption;  // the first column can be edited in place; only the display changes
-    const char* szDetailButton;
-    const char* szMenuName;
-    const char* szMenuSelAll;
-    const char* szMenuClear;
-    const char* szMenuDetail;
-    const char* szNothingChosen;
-    // The display text of field nId of a record into szBuf.
-    void (*GetText)(const void* pRec, LONG nId, char* szBuf, int nBufSize);
-    // How many leading columns name the stored item an import's record would update.
-    int nMatchCaptionColumns;
-};
-
-// The display text of a record field through the kind's record manager TMgr.
-template <class TMgr, class TRec>
-void RecordFieldText(const void* pRec, LONG nId, char* szBuf, int nBufSize)
-{
-    CommFieldDef def{};
-    if (TMgr::GetFieldDef(nId, &def))
-        TMgr::GetFieldText(static_cast<const TRec*>(pRec), &def, szBuf, nBufSize);
-}
+class QTreeView;
+class TRecordModel;
 
 class TRecordPage : public TWizardPage {
     Q_OBJECT
@@ -78,25 +42,22 @@ protected:
     // The Details command of the button, the popup item and a double-click.
     void DetailClick();
 
-    QTreeWidget* m_pList;
+    // The list shows the model's rows; sorting by a column reorders the model itself, so
+    // "top to bottom" is what the user sees.
+    QTreeView* m_pList;
+    TRecordModel* m_pModel;
     QPushButton* m_pDetailButton;
     QMenu* m_pMenu;
     QAction* m_pMenuSelAll;
     QAction* m_pMenuClear;
     QAction* m_pMenuDetail;
 
-    // The import's preview column: what the run will do with each checked record.
-    int m_nActionColumn;
-
 private:
     bool FillList();
     void ShowFileNotes();
-    // The stored item an update writes over, as its row would name it.
-    QString MatchCaption(const void* pMatched) const;
     // Computes the preview again for the rows checked now.
     void RefreshPreview();
     bool CollectChoice();
-    void AddRecordRow(void* pRec);
 
     const TRecordPageKind& m_kind;
     // Check marks change in bursts (Select All): the preview follows once the burst is over.

@@ -8,6 +8,7 @@
 #include "main/engine/CsvSource.h"
 #include "main/FileDialog.h"
 #include "main/MessageBox.h"
+#include "main/ProgressDisplay.h"
 #include "platform/WinCompat.h"
 
 #include <QButtonGroup>
@@ -227,7 +228,7 @@ bool TfmSource::StoreSettings()
     AppSettings.Encoding = cbEncoding->currentIndex();
     AppSettings.ByteOrderMark = cbByteOrderMark->isChecked();
 
-    if (!CreateConvObjects())
+    if (!CreateConversionObjects())
         return false;
 
     char* szFile = KindCsvFile(AppSettings.AppFlag);
@@ -244,6 +245,21 @@ bool TfmSource::StoreSettings()
         return false;
     AppSettings.AddTitle = cbAddTitle->isChecked();
     return true;
+}
+
+// The kind's folder is loaded here; a large one shows its progress, and Cancel stays on this
+// page with no conversion objects.
+bool TfmSource::CreateConversionObjects()
+{
+    const TConvKind* kind = FindConvKind(AppSettings.AppFlag);
+    const TProgressDisplay progress(this, QString("Reading the %1 folder of Outlook...").arg(kind ? kind->szAppName : ""),
+                                    "items");
+    const bool bCreated = CreateConvObjects();
+    if (progress.Canceled()) {
+        DestroyConvObjects();
+        return false;
+    }
+    return bCreated;
 }
 
 bool TfmSource::CheckFileName()

@@ -56,6 +56,7 @@ private:
     bool StoreSettings();
     bool CheckFileName();
     void StoreQuoteMark();
+    bool CreateConversionObjects();
     bool OpenCsvFile(const char* szFile);
     bool LoadImportSource(const char* szFile);
     TCsvReadOptions ChosenReadOptions() const;

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QPushButton>
-#include <QTreeWidget>
 
 TfmTaskData* fmTaskData = nullptr;
 
@@ -49,7 +48,6 @@ TfmTaskData::TfmTaskData(QWidget* parent)
 {
     connect(btnTodoDetail, &QPushButton::clicked, this, &TfmTaskData::btnTodoDetailClick);
     connect(pmiTodoDetail, &QAction::triggered, this, &TfmTaskData::btnTodoDetailClick);
-    connect(lvTaskData, &QTreeWidget::itemDoubleClicked, this, &TfmTaskData::btnTodoDetailClick);
 }
 
 void TfmTaskData::btnTodoDetailClick() { DetailClick(); }

@@ -10,7 +10,7 @@ class TfmTaskData : public TRecordPage {
 public:
     explicit TfmTaskData(QWidget* parent = nullptr);
 
-    QTreeWidget* lvTaskData;
+    QTreeView* lvTaskData;
     QPushButton* btnTodoDetail;
     QMenu* pmiTodoData;
     QAction* pmiTodoSelAll;

@@ -328,7 +328,7 @@ TEST_F(BadInput, ImportFilesEndInTheirOutcomeAndStayUnchanged)
             break;
         case TImportOutcome::NoRecords:
             EXPECT_EQ(Step(), 3);
-            EXPECT_EQ(fmAddrData->lvAddrData->topLevelItemCount(), 0);
+            EXPECT_EQ(RowCount(fmAddrData->lvAddrData), 0);
             ASSERT_EQ(shown.Messages().size(), 1u);
             EXPECT_EQ(shown.Messages()[0].text,
                       "No contact record is selected. Please select the records you want to convert.");

@@ -278,17 +278,17 @@ TEST_F(ForeignCsv, ThePreviewShowsWhatTheRunThenDoes)
     SetFileOptions({file, '"', false, false});
     Next();
     ASSERT_EQ(Step(), 3);
-    const int nAction = fmAddrData->lvAddrData->columnCount() - 1;
-    EXPECT_EQ(fmAddrData->lvAddrData->headerItem()->text(nAction), "Action");
+    const int nAction = fmAddrData->lvAddrData->model()->columnCount() - 1;
+    EXPECT_EQ(ColumnCaption(fmAddrData->lvAddrData, nAction), "Action");
     EXPECT_EQ(Captions(fmAddrData->lvAddrData, nAction),
               (QStringList{"Skip (identical)", "Update: Bob Smith", "Add", "Skip (identical)", "Add"}));
     EXPECT_EQ(fmAddrData->lblPreview->text(), "2 to add, 1 to update, 2 identical");
 
     // Leaving Dee out changes the counts of the checked records only.
-    fmAddrData->lvAddrData->topLevelItem(4)->setCheckState(0, Qt::Unchecked);
+    SetRowCheck(fmAddrData->lvAddrData, 4, Qt::Unchecked);
     QCoreApplication::processEvents();
     EXPECT_EQ(fmAddrData->lblPreview->text(), "1 to add, 1 to update, 2 identical");
-    EXPECT_EQ(fmAddrData->lvAddrData->topLevelItem(4)->text(nAction), "");
+    EXPECT_EQ(CellText(fmAddrData->lvAddrData, 4, nAction), "");
 
     Convert();
     EXPECT_EQ(fmFinish->lblCounts->text(),
@@ -305,7 +305,7 @@ TEST_F(ForeignCsv, OddFilesGetAClearNoteAndLoseNothingUnseen)
     ChooseConversion(MODE_C2O, FLAG_ADDR);
     SetFileOptions({onlyTitles, '"', false, false});
     Next();
-    EXPECT_EQ(fmAddrData->lvAddrData->topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(fmAddrData->lvAddrData), 0);
     Next();
     EXPECT_EQ(Step(), 3);
     ASSERT_EQ(messages.Messages().size(), 1u);

@@ -6,6 +6,7 @@
 #include "main/engine/ConvKind.h"
 #include "main/Datedata.h"
 #include "main/Notedata.h"
+#include "main/ListView.h"
 #include "main/Taskdata.h"
 #include "records/CommAddrRec.h"
 #include "records/CommDateRec.h"
@@ -16,8 +17,9 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <ostream>
 #include <memory>
@@ -75,7 +77,7 @@ protected:
         AppSettings.AppFlag = GetParam().nFlag;
         ASSERT_TRUE(CreateConvObjects());
         page.reset(GetParam().create());
-        list = page->findChild<QTreeWidget*>(GetParam().szList);
+        list = page->findChild<QTreeView*>(GetParam().szList);
         ASSERT_NE(list, nullptr);
     }
 
@@ -96,21 +98,21 @@ protected:
     QAction* MenuItem(int nItem) { return page->findChild<QAction*>(GetParam().menuItems[static_cast<std::size_t>(nItem)]); }
 
     std::unique_ptr<TRecordPage> page;
-    QTreeWidget* list = nullptr;
+    QTreeView* list = nullptr;
 };
 
 TEST_P(RecordPages, ControlsAndCaptions)
 {
     const PageCase& c = GetParam();
     // The record columns, then the import's preview column, shown first and only for an import.
-    ASSERT_EQ(list->columnCount(), static_cast<int>(c.columns.size()) + 1);
-    const int nAction = list->columnCount() - 1;
-    EXPECT_EQ(list->headerItem()->text(nAction), "Action");
+    ASSERT_EQ(list->model()->columnCount(), static_cast<int>(c.columns.size()) + 1);
+    const int nAction = list->model()->columnCount() - 1;
+    EXPECT_EQ(ColumnCaption(list, nAction), "Action");
     EXPECT_EQ(list->header()->visualIndex(nAction), 0);
     page->UpdatePage(false);
     EXPECT_TRUE(list->isColumnHidden(nAction));
     for (int nColumn = 0; nColumn < nAction; ++nColumn) {
-        EXPECT_EQ(list->headerItem()->text(nColumn).toStdString(), c.columns[static_cast<std::size_t>(nColumn)].first);
+        EXPECT_EQ(ColumnCaption(list, nColumn).toStdString(), c.columns[static_cast<std::size_t>(nColumn)].first);
         EXPECT_EQ(list->columnWidth(nColumn), c.columns[static_cast<std::size_t>(nColumn)].second);
     }
     EXPECT_EQ(page->btnSelAll->text(), "&Select All");
@@ -133,36 +135,36 @@ TEST_P(RecordPages, EnteringListsTheRecordsChecked)
     const std::vector<void*> records = StoredRecords();
     ASSERT_FALSE(records.empty());
     EXPECT_TRUE(page->UpdatePage(false));
-    ASSERT_EQ(list->topLevelItemCount(), static_cast<int>(records.size()));
-    for (int nRow = 0; nRow < list->topLevelItemCount(); ++nRow) {
-        EXPECT_EQ(ItemData(list->topLevelItem(nRow)), records[static_cast<std::size_t>(nRow)]);
-        EXPECT_EQ(list->topLevelItem(nRow)->checkState(0), Qt::Checked);
+    ASSERT_EQ(RowCount(list), static_cast<int>(records.size()));
+    for (int nRow = 0; nRow < RowCount(list); ++nRow) {
+        EXPECT_EQ(RowData(list, nRow), records[static_cast<std::size_t>(nRow)]);
+        EXPECT_EQ(RowCheck(list, nRow), Qt::Checked);
     }
-    EXPECT_TRUE(list->topLevelItem(0)->isSelected());
+    EXPECT_EQ(SelectedRow(list), 0);
 
     page->btnClear->click();
     page->UpdatePage(false);
-    EXPECT_EQ(list->topLevelItem(0)->checkState(0), Qt::Checked) << "every entry checks all rows again";
+    EXPECT_EQ(RowCheck(list, 0), Qt::Checked) << "every entry checks all rows again";
 
     AppSettings.AppMode = 0;
     EXPECT_FALSE(page->UpdatePage(false));
-    EXPECT_EQ(list->topLevelItemCount(), static_cast<int>(records.size())) << "list untouched";
+    EXPECT_EQ(RowCount(list), static_cast<int>(records.size())) << "list untouched";
 }
 
 TEST_P(RecordPages, LeavingAppendsTheCheckedRecordsInOrder)
 {
     page->UpdatePage(false);
-    const int nRows = list->topLevelItemCount();
+    const int nRows = RowCount(list);
     ASSERT_GE(nRows, 3);
     MenuItem(1)->trigger();
     EXPECT_FALSE(page->UpdatePage(true));
     int nMarker = 0;
     pSelRecList->Add(&nMarker);
-    list->topLevelItem(2)->setCheckState(0, Qt::Checked);
-    list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+    SetRowCheck(list, 2, Qt::Checked);
+    SetRowCheck(list, 0, Qt::Checked);
     ASSERT_TRUE(page->UpdatePage(true));
     EXPECT_EQ(ListItems(*pSelRecList),
-              (std::vector<void*>{&nMarker, ItemData(list->topLevelItem(0)), ItemData(list->topLevelItem(2))}));
+              (std::vector<void*>{&nMarker, RowData(list, 0), RowData(list, 2)}));
 
     pSelRecList->RemoveAll(false);
     MenuItem(0)->trigger();
@@ -188,7 +190,7 @@ TEST_P(RecordPages, EmptyFolderListsNothingAndRefuses)
     Tool({"clear"});
     ASSERT_TRUE(CreateConvObjects());
     EXPECT_TRUE(page->UpdatePage(false));
-    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_EQ(RowCount(list), 0);
     EXPECT_FALSE(page->UpdatePage(true));
     EXPECT_EQ(messages.Messages().size(), 1u);
 }
@@ -200,13 +202,13 @@ TEST_P(RecordPages, DetailsShowTheSelectedRecord)
     auto* detail = page->findChild<QPushButton*>(GetParam().szDetailButton);
     detail->click();
     MenuItem(2)->trigger();
-    emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+    emit list->doubleClicked(list->model()->index(0, 1));
     ASSERT_EQ(dialogs.Dialogs().size(), 3u);
     for (const ui::RunDialog& dialog : dialogs.Dialogs()) {
         EXPECT_EQ(dialog.className, GetParam().szDialog);
         EXPECT_EQ(dialog.owner, page.get());
     }
-    EXPECT_EQ(list->topLevelItem(0)->checkState(0), Qt::Checked);
+    EXPECT_EQ(RowCheck(list, 0), Qt::Checked);
 
     list->clearSelection();
     detail->click();
@@ -216,19 +218,21 @@ TEST_P(RecordPages, DetailsShowTheSelectedRecord)
 TEST_P(RecordPages, OnlyTheTasksPageEditsItsCaptionInPlace)
 {
     page->UpdatePage(false);
-    QTreeWidgetItem* item = list->topLevelItem(0);
-    EXPECT_EQ((item->flags() & Qt::ItemIsEditable) != 0, GetParam().bEditable);
+    const QModelIndex caption = list->model()->index(0, 0);
+    EXPECT_EQ((list->model()->flags(caption) & Qt::ItemIsEditable) != 0, GetParam().bEditable);
+    EXPECT_FALSE(list->model()->flags(list->model()->index(0, 1)) & Qt::ItemIsEditable);
     if (!GetParam().bEditable)
         return;
-    void* pRec = ItemData(item);
-    const QString before = item->text(1);
-    list->editItem(item, 0);
-    item->setText(0, "edited");
+    void* pRec = RowData(list, 0);
+    const QString before = CellText(list, 0, 1);
+    list->edit(caption);
+    ASSERT_TRUE(list->model()->setData(caption, "edited"));
+    EXPECT_EQ(CellText(list, 0), "edited");
     page->btnSelAll->click();
     ASSERT_TRUE(page->UpdatePage(true));
     EXPECT_EQ(ListItems(*pSelRecList).front(), pRec);
     EXPECT_STRNE(static_cast<const CommTaskRec*>(pRec)->szSubject, "edited");
-    EXPECT_EQ(item->text(1), before);
+    EXPECT_EQ(CellText(list, 0, 1), before);
 }
 
 TEST_P(RecordPages, CsvDirectionListsTheCsvRecords)
@@ -237,11 +241,87 @@ TEST_P(RecordPages, CsvDirectionListsTheCsvRecords)
     for (int n = 0; n < 2; ++n)
         pCsvRecList->Add(CxAlloc(FindConvKind(GetParam().nFlag)->nRecordSize));
     EXPECT_TRUE(page->UpdatePage(false));
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(ItemData(list->topLevelItem(1)), pCsvRecList->Find(1));
+    ASSERT_EQ(RowCount(list), 2);
+    EXPECT_EQ(RowData(list, 1), pCsvRecList->Find(1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RecordPages, ::testing::ValuesIn(kPages),
                          [](const ::testing::TestParamInfo<PageCase>& info) { return std::string(info.param.szToolKind); });
+
+}  // namespace
+
+namespace {
+
+// The tasks page over records of the import, whose texts the test chooses.
+class RecordPageSorting : public WizardTest {
+protected:
+    void SetUp() override
+    {
+        WizardTest::SetUp();
+        AppSettings.AppMode = MODE_C2O;
+        AppSettings.AppFlag = FLAG_TASK;
+        ASSERT_TRUE(CreateConvObjects());
+        page = std::make_unique<TfmTaskData>();
+        list = page->lvTaskData;
+    }
+
+    void TearDown() override
+    {
+        page.reset();
+        WizardTest::TearDown();
+    }
+
+    void AddTask(const char* szSubject, int nYear, int nMonth, int nDay)
+    {
+        auto* pRec = static_cast<CommTaskRec*>(CxAlloc(sizeof(CommTaskRec)));
+        std::strcpy(pRec->szSubject, szSubject);
+        std::tm due{};
+        due.tm_year = nYear - 1900;
+        due.tm_mon = nMonth - 1;
+        due.tm_mday = nDay;
+        due.tm_hour = 12;
+        due.tm_isdst = -1;
+        pRec->tDueDate = std::mktime(&due);
+        pCsvRecList->Add(pRec);
+    }
+
+    std::unique_ptr<TfmTaskData> page;
+    QTreeView* list = nullptr;
+};
+
+TEST_F(RecordPageSorting, RowsSortWithTheirChecksAndRecordsAndComeBackInTheirOrder)
+{
+    AddTask("Task 10", 2025, 1, 5);
+    AddTask("task 9", 2024, 12, 31);
+    AddTask("Alpha", 2026, 3, 1);
+    AddTask("beta", 2025, 6, 15);
+    ASSERT_TRUE(page->UpdatePage(false));
+    const std::vector<void*> records = ListItems(*pCsvRecList);
+    SetRowCheck(list, 3, Qt::Unchecked);
+    SelectRow(list, 0);
+
+    // Letters without regard to case, numbers by their value.
+    list->sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_EQ(Captions(list), (QStringList{"Alpha", "beta", "task 9", "Task 10"}));
+    EXPECT_EQ(RowCheck(list, 1), Qt::Unchecked) << "the check mark stays with its record";
+    EXPECT_EQ(RowData(list, 1), records[3]);
+    EXPECT_EQ(SelectedRow(list), 3) << "the selection follows its record";
+
+    // Dates by year, month and day, not by their month-first text.
+    list->sortByColumn(1, Qt::DescendingOrder);
+    EXPECT_EQ(Captions(list), (QStringList{"Alpha", "beta", "Task 10", "task 9"}));
+
+    // The run takes the checked records as they are listed.
+    ASSERT_TRUE(page->UpdatePage(true));
+    EXPECT_EQ(ListItems(*pSelRecList), (std::vector<void*>{records[2], records[0], records[1]}));
+
+    list->sortByColumn(-1, Qt::AscendingOrder);
+    EXPECT_EQ(Captions(list), (QStringList{"Task 10", "task 9", "Alpha", "beta"}));
+
+    list->sortByColumn(0, Qt::DescendingOrder);
+    ASSERT_TRUE(page->UpdatePage(false));
+    EXPECT_EQ(Captions(list), (QStringList{"Task 10", "task 9", "Alpha", "beta"})) << "every entry lists in file order";
+    EXPECT_EQ(list->header()->sortIndicatorSection(), -1);
+}
 
 }  // namespace

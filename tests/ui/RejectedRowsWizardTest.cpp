@@ -7,6 +7,7 @@
 #include "olsim/FaultInjection.h"
 
 #include <QLabel>
+#include <QTreeView>
 #include <filesystem>
 
 namespace {
@@ -39,10 +40,10 @@ protected:
         SetFileOptions({file, '"', false, false});
         Next();
         ASSERT_EQ(Step(), 3);
-        QTreeWidget* list = fmAddrData->lvAddrData;
-        list->sortItems(1, Qt::DescendingOrder);
+        QTreeView* list = fmAddrData->lvAddrData;
+        list->sortByColumn(1, Qt::DescendingOrder);
         ASSERT_EQ(Captions(list), (QStringList{"Cy", "Bob", "Dee", "Ann"}));
-        list->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+        SetRowCheck(list, 2, Qt::Unchecked);
         for (int n = 0; n < nRefused; ++n)
             olsim::InjectFault("ContactItem", "Save", E_FAIL, olsim::FaultRepeat::Once);
         Convert();

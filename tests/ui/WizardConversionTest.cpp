@@ -143,7 +143,7 @@ TEST_F(Conversion, ExportThenImportReproducesTheContacts)
         placed << fmCSVField->lvSel->topLevelItem(nItem)->text(0);
     EXPECT_EQ(placed, kRoundTripFields) << "the titles place the columns";
     Next();
-    ASSERT_EQ(fmAddrData->lvAddrData->topLevelItemCount(), before.size());
+    ASSERT_EQ(RowCount(fmAddrData->lvAddrData), before.size());
     EXPECT_EQ(fmAddrData->lblFileNotes->text(), "Column titles in the first row are not imported.");
     Convert();
 
@@ -355,7 +355,7 @@ TEST_F(Conversion, PrevAndNextCreateTheConversionObjectsAfresh)
     SetFileOptions({TempFile("out.csv"), '"', false, false});
     ChooseFields({"First Name", "Last Name"});
     ASSERT_EQ(Step(), 3);
-    EXPECT_EQ(fmAddrData->lvAddrData->topLevelItemCount(), 1);
+    EXPECT_EQ(RowCount(fmAddrData->lvAddrData), 1);
     EXPECT_EQ(pFieldList->GetCount(), 2u);
 
     Tool({"clear", "contacts"});
@@ -368,7 +368,7 @@ TEST_F(Conversion, PrevAndNextCreateTheConversionObjectsAfresh)
     EXPECT_EQ(fmCSVField->lvAll->topLevelItemCount(), OlAddrUtil::GetFieldCount());
     EXPECT_EQ(pFieldList->GetCount(), 0u);
     ChooseFields({"First Name"});
-    EXPECT_EQ(fmAddrData->lvAddrData->topLevelItemCount(), 0) << "the adapter loaded Outlook again";
+    EXPECT_EQ(RowCount(fmAddrData->lvAddrData), 0) << "the adapter loaded Outlook again";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "olsim/OutlookSimulator.h"
 #include "olsim/ToolCommands.h"
 
+#include <QAbstractItemView>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 #include <sstream>
@@ -53,12 +54,42 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    static QStringList Captions(const QTreeWidget* list, int nColumn = 0)
+    // The rows of any list, through its model: QTreeWidget lists and the record pages alike.
+    static int RowCount(const QAbstractItemView* list) { return list->model()->rowCount(); }
+
+    static QString CellText(const QAbstractItemView* list, int nRow, int nColumn = 0)
+    {
+        return list->model()->index(nRow, nColumn).data().toString();
+    }
+
+    static QStringList Captions(const QAbstractItemView* list, int nColumn = 0)
     {
         QStringList captions;
-        for (int nItem = 0; nItem < list->topLevelItemCount(); ++nItem)
-            captions << list->topLevelItem(nItem)->text(nColumn);
+        for (int nRow = 0; nRow < RowCount(list); ++nRow)
+            captions << CellText(list, nRow, nColumn);
         return captions;
+    }
+
+    static QString ColumnCaption(const QAbstractItemView* list, int nColumn)
+    {
+        return list->model()->headerData(nColumn, Qt::Horizontal).toString();
+    }
+
+    static Qt::CheckState RowCheck(const QAbstractItemView* list, int nRow)
+    {
+        return static_cast<Qt::CheckState>(list->model()->index(nRow, 0).data(Qt::CheckStateRole).toInt());
+    }
+
+    // As a click on the row's check box would.
+    static void SetRowCheck(QAbstractItemView* list, int nRow, Qt::CheckState state)
+    {
+        list->model()->setData(list->model()->index(nRow, 0), state, Qt::CheckStateRole);
+    }
+
+    // What the row stands for: its record, or the object a QTreeWidget item refers to.
+    static void* RowData(const QAbstractItemView* list, int nRow)
+    {
+        return reinterpret_cast<void*>(list->model()->index(nRow, 0).data(Qt::UserRole).value<quintptr>());
     }
 
     static std::vector<void*> ListItems(CxList& list)

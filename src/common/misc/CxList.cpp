@@ -4,6 +4,7 @@
 #include "common/misc/CxMemory.h"
 
 #include <new>
+#include <utility>
 
 CxList::~CxList()
 {
@@ -76,4 +77,13 @@ void CxList::RemoveAll(bool bFreeData)
     m_pCurr = nullptr;
     m_nCount = 0;
     m_nFindIndex = 0;
+}
+
+void CxList::Swap(CxList& other) noexcept
+{
+    std::swap(m_pHead, other.m_pHead);
+    std::swap(m_pTail, other.m_pTail);
+    std::swap(m_pCurr, other.m_pCurr);
+    std::swap(m_nCount, other.m_nCount);
+    std::swap(m_nFindIndex, other.m_nFindIndex);
 }

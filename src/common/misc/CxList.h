@@ -31,6 +31,8 @@ public:
     std::uint32_t GetCount() const { return m_nCount; }
     // Frees every node, and with bFreeData every payload through CxFree; numbering restarts at 0.
     void RemoveAll(bool bFreeData);
+    // Exchanges the whole contents, cursors included, with other; nothing is copied or freed.
+    void Swap(CxList& other) noexcept;
 
 private:
     CxListNode* m_pHead = nullptr;

@@ -199,6 +199,14 @@ void ForEachItem(CDispCmd& items, const std::function<bool(CDispCmd& item)>& vis
     }
 }
 
+std::int64_t ItemCountForProgress(CDispCmd& items)
+{
+    LONG nCount = 0;
+    if (CurrentProgressSink() == nullptr || FAILED(items.GetLong(u"Count", &nCount)) || nCount < 0)
+        return 0;
+    return nCount;
+}
+
 HRESULT SaveItem(CDispCmd& item)
 {
     platform::VariantHolder result;

@@ -4,6 +4,7 @@
 // skip/update/add decision of SaveRecord.
 #pragma once
 
+#include "common/misc/ProgressSink.h"
 #include "common/outlook/OlWriteJournal.h"
 #include "platform/WinCompat.h"
 
@@ -137,12 +138,19 @@ bool FillNewItem(CDispCmd& item, TRec* pRec, TRecordToItem recordToItem, TWriteI
     return true;
 }
 
+// The collection's Count when long work is being watched (a progress sink is current), else 0:
+// nobody asked, so Outlook is not asked either.
+std::int64_t ItemCountForProgress(CDispCmd& items);
+
 // Walks the collection into the manager with one image and one record reused for the walk: each item zeroes both, readOne(item, image, record) fills them (false skips the item), and the record is stored with a copy of the image (AddRecord copies record and image).
+// The current progress sink hears of every item and may stop the walk.
 template <class TImage, class TRec, class TMgr, class TReadOne>
 void LoadItemsInto(CDispCmd& items, TMgr& mgr, TReadOne readOne)
 {
     const auto pImage = std::make_unique<TImage>();
     const auto pRec = std::make_unique<TRec>();
+    const std::int64_t nTotal = ItemCountForProgress(items);
+    std::int64_t nDone = 0;
     ForEachItem(items, [&](CDispCmd& item) {
         std::memset(static_cast<void*>(pImage.get()), 0, sizeof(TImage));
         std::memset(static_cast<void*>(pRec.get()), 0, sizeof(TRec));
@@ -151,7 +159,7 @@ void LoadItemsInto(CDispCmd& items, TMgr& mgr, TReadOne readOne)
             pRec->nNativeSize = static_cast<decltype(pRec->nNativeSize)>(sizeof(TImage));
             mgr.AddRecord(pRec.get());
         }
-        return true;
+        return ReportProgress(++nDone, nTotal);
     });
 }
 

@@ -5,6 +5,7 @@
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxMemory.h"
+#include "common/misc/ProgressSink.h"
 #include "common/outlook/FieldEntry.h"
 #include "main/engine/ConvKind.h"
 #include "main/engine/CsvSource.h"
@@ -50,7 +51,10 @@ TCsvImportReport ImportCsvRecords(const TConvKind& kind, const TCsvSource& sourc
     std::string_view record;
     std::string line;
     int nRow = 0;
+    const auto nTextSize = static_cast<std::int64_t>(source.file.szText.size());
     while (walker.Next(record)) {
+        if (!ReportProgress(record.data() - source.file.szText.data(), nTextSize))
+            break;
         if (record.empty())
             continue;
         ++nRow;

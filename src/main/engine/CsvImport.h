@@ -62,6 +62,7 @@ std::string_view CsvRowText(const TCsvSource& source, const TCsvRowOrigin& origi
 // records, which owns them. Blank records, and every record when fields is empty, are
 // skipped; so is the first record when bSkipTitleRow is set. A record for which there is no
 // memory is skipped, and so are its values in the counts; its row stays in the report's
-// rows without a record.
+// rows without a record. The current progress sink hears how far into the text the reading
+// is and may stop it; the records read until then stay in records.
 TCsvImportReport ImportCsvRecords(const TConvKind& kind, const TCsvSource& source, CxList& fields, bool bSkipTitleRow,
                                   CSV& splitter, CxList& records);
