@@ -81,10 +81,48 @@ std::vector<int> TRecordModel::CheckedRows() const
 
 int TRecordModel::ActionColumn() const { return static_cast<int>(m_kind.columns.size()); }
 
-void TRecordModel::SetActions(const std::vector<int>& rows, const std::vector<TImportPreview>& previews)
+void TRecordModel::SetGroups(const std::vector<std::uint64_t>& groups)
+{
+    for (TRow& row : m_rows) {
+        const auto nSourceRow = static_cast<std::size_t>(row.nSourceRow);
+        row.nGroup = nSourceRow < groups.size() ? groups[nSourceRow] : 0;
+    }
+}
+
+std::uint64_t TRecordModel::Group(int nRow) const
+{
+    return nRow >= 0 && nRow < rowCount() ? m_rows[static_cast<std::size_t>(nRow)].nGroup : 0;
+}
+
+std::vector<int> TRecordModel::CheckedRowsOfGroup(std::uint64_t nGroup) const
+{
+    std::vector<int> rows;
+    for (std::size_t nRow = 0; nRow < m_rows.size(); ++nRow) {
+        const TRow& row = m_rows[nRow];
+        if (row.nGroup == nGroup && row.bChecked && row.pRec != nullptr)
+            rows.push_back(static_cast<int>(nRow));
+    }
+    return rows;
+}
+
+void TRecordModel::ClearActions()
 {
     for (TRow& row : m_rows)
         row.bHasAction = false;
+    ActionsChanged();
+}
+
+void TRecordModel::ClearGroupActions(std::uint64_t nGroup)
+{
+    for (TRow& row : m_rows) {
+        if (row.nGroup == nGroup)
+            row.bHasAction = false;
+    }
+    ActionsChanged();
+}
+
+void TRecordModel::SetActions(const std::vector<int>& rows, const std::vector<TImportPreview>& previews)
+{
     for (std::size_t i = 0; i < rows.size() && i < previews.size(); ++i) {
         if (rows[i] < 0 || rows[i] >= rowCount())
             continue;
@@ -93,6 +131,24 @@ void TRecordModel::SetActions(const std::vector<int>& rows, const std::vector<TI
         row.nAction = previews[i].nAction;
         row.pMatched = previews[i].pMatched;
     }
+    ActionsChanged();
+}
+
+TRecordModel::TActionCounts TRecordModel::CountActions() const
+{
+    TActionCounts counts;
+    for (const TRow& row : m_rows) {
+        if (!row.bHasAction)
+            continue;
+        counts.nAdd += row.nAction == TImportAction::Added ? 1 : 0;
+        counts.nUpdate += row.nAction == TImportAction::Updated ? 1 : 0;
+        counts.nIdentical += row.nAction == TImportAction::Identical ? 1 : 0;
+    }
+    return counts;
+}
+
+void TRecordModel::ActionsChanged()
+{
     if (!m_rows.empty())
         emit dataChanged(index(0, ActionColumn()), index(rowCount() - 1, ActionColumn()), {Qt::DisplayRole});
 }
@@ -130,7 +186,7 @@ bool TRecordModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (nRole == Qt::CheckStateRole) {
         row.bChecked = value.toInt() == Qt::Checked;
         emit dataChanged(index, index, {Qt::CheckStateRole});
-        emit checksChanged();
+        emit checkToggled(index.row());
         return true;
     }
     if (nRole == Qt::EditRole && m_kind.bEditableCaption) {

@@ -10,6 +10,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 class TRecordModel : public QAbstractTableModel {
@@ -30,8 +31,22 @@ public:
     std::vector<int> CheckedRows() const;
     // The column of the import's preview: after the record columns.
     int ActionColumn() const;
-    // The preview of rows[i] is previews[i]; every other row has none.
+    // The key group of each record, in the order SetRecords gave them (an import's; see
+    // ImportKeyGroups): a check changes the previews of its record's group only.
+    void SetGroups(const std::vector<std::uint64_t>& groups);
+    std::uint64_t Group(int nRow) const;
+    // CheckedRows of one group.
+    std::vector<int> CheckedRowsOfGroup(std::uint64_t nGroup) const;
+    void ClearActions();
+    void ClearGroupActions(std::uint64_t nGroup);
+    // The preview of rows[i] is previews[i].
     void SetActions(const std::vector<int>& rows, const std::vector<TImportPreview>& previews);
+    struct TActionCounts {
+        int nAdd = 0;
+        int nUpdate = 0;
+        int nIdentical = 0;
+    };
+    TActionCounts CountActions() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -43,13 +58,16 @@ public:
     void sort(int nColumn, Qt::SortOrder order) override;
 
 signals:
-    // A check mark changed, by the user or by SetAllChecked.
+    // The check mark of one row changed, as by a click.
+    void checkToggled(int nRow);
+    // SetAllChecked set or cleared every check mark.
     void checksChanged();
 
 private:
     struct TRow {
         void* pRec = nullptr;
         int nSourceRow = 0;
+        std::uint64_t nGroup = 0;
         bool bChecked = true;
         bool bHasAction = false;
         TImportAction nAction = TImportAction::Refused;
@@ -57,6 +75,7 @@ private:
         QString caption;  // null while the caption is not edited
     };
 
+    void ActionsChanged();
     void SortByColumn(int nColumn, Qt::SortOrder order);
     QString CellText(const TRow& row, int nColumn) const;
     QString FieldText(const void* pRec, int nColumn) const;

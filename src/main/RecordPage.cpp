@@ -18,6 +18,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QTreeView>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -116,9 +117,17 @@ TRecordPage::TRecordPage(QWidget* parent, const TRecordPageKind& kind)
     connect(m_pMenuSelAll, &QAction::triggered, this, &TRecordPage::btnSelAllClick);
     connect(m_pMenuClear, &QAction::triggered, this, &TRecordPage::btnClearClick);
     connect(m_pPreviewTimer, &QTimer::timeout, this, &TRecordPage::RefreshPreview);
+    connect(m_pModel, &TRecordModel::checkToggled, this, [this](int nRow) {
+        if (AppSettings.AppMode != MODE_C2O)
+            return;
+        m_changedGroups.push_back(m_pModel->Group(nRow));
+        m_pPreviewTimer->start();
+    });
     connect(m_pModel, &TRecordModel::checksChanged, this, [this] {
-        if (AppSettings.AppMode == MODE_C2O)
-            m_pPreviewTimer->start();
+        if (AppSettings.AppMode != MODE_C2O)
+            return;
+        m_bFullPreview = true;
+        m_pPreviewTimer->start();
     });
     connect(m_pList, &QAbstractItemView::doubleClicked, this, &TRecordPage::DetailClick);
 }
@@ -149,7 +158,9 @@ bool TRecordPage::FillList()
     lblPreview->setVisible(bImport);
     lblFileNotes->setVisible(bImport);
     if (bImport) {
+        m_pModel->SetGroups(ImportKeyGroups(m_kind.nFlag, records));
         ShowFileNotes();
+        m_bFullPreview = true;
         RefreshPreview();
     }
     return true;
@@ -181,28 +192,37 @@ void TRecordPage::ShowFileNotes()
 }
 
 // The same duplicate test as the run, over the checked records in the order the run takes
-// them, against the Outlook items loaded for this conversion.
+// them, against the Outlook items loaded for this conversion. A record can only match one of
+// its key group, so a check changes the previews of that group alone.
 void TRecordPage::RefreshPreview()
 {
     m_pPreviewTimer->stop();
-    const std::vector<int> checkedRows = m_pModel->CheckedRows();
-    std::vector<void*> checkedRecords;
-    checkedRecords.reserve(checkedRows.size());
-    for (const int nRow : checkedRows)
-        checkedRecords.push_back(m_pModel->Record(nRow));
-    const std::vector<TImportPreview> previews = PreviewImport(m_kind.nFlag, checkedRecords);
-    m_pModel->SetActions(checkedRows, previews);
-
-    int nAdd = 0;
-    int nUpdate = 0;
-    int nIdentical = 0;
-    for (const TImportPreview& preview : previews) {
-        nAdd += preview.nAction == TImportAction::Added ? 1 : 0;
-        nUpdate += preview.nAction == TImportAction::Updated ? 1 : 0;
-        nIdentical += preview.nAction == TImportAction::Identical ? 1 : 0;
+    if (m_bFullPreview) {
+        m_pModel->ClearActions();
+        PreviewRows(m_pModel->CheckedRows(), nullptr);
+    } else {
+        std::sort(m_changedGroups.begin(), m_changedGroups.end());
+        m_changedGroups.erase(std::unique(m_changedGroups.begin(), m_changedGroups.end()), m_changedGroups.end());
+        for (const std::uint64_t nGroup : m_changedGroups) {
+            m_pModel->ClearGroupActions(nGroup);
+            PreviewRows(m_pModel->CheckedRowsOfGroup(nGroup), &nGroup);
+        }
     }
-    lblPreview->setText(CountText(nAdd, "to add") + ", " + CountText(nUpdate, "to update") + ", "
-                        + CountText(nIdentical, "identical"));
+    m_bFullPreview = false;
+    m_changedGroups.clear();
+    const TRecordModel::TActionCounts counts = m_pModel->CountActions();
+    lblPreview->setText(CountText(counts.nAdd, "to add") + ", " + CountText(counts.nUpdate, "to update") + ", "
+                        + CountText(counts.nIdentical, "identical"));
+}
+
+void TRecordPage::PreviewRows(const std::vector<int>& rows, const std::uint64_t* pGroup)
+{
+    std::vector<void*> records;
+    records.reserve(rows.size());
+    for (const int nRow : rows)
+        records.push_back(m_pModel->Record(nRow));
+    m_pModel->SetActions(rows, pGroup ? PreviewImportGroup(m_kind.nFlag, *pGroup, records)
+                                      : PreviewImport(m_kind.nFlag, records));
 }
 
 // The records are appended to whatever the list holds already.

@@ -7,6 +7,9 @@
 #include "main/RecordPageKind.h"
 #include "main/WizardPage.h"
 
+#include <cstdint>
+#include <vector>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -55,11 +58,15 @@ protected:
 private:
     bool FillList();
     void ShowFileNotes();
-    // Computes the preview again for the rows checked now.
+    // Computes the preview again for the rows checked now: all of it, or the groups whose
+    // checks changed.
     void RefreshPreview();
+    void PreviewRows(const std::vector<int>& rows, const std::uint64_t* pGroup);
     bool CollectChoice();
 
     const TRecordPageKind& m_kind;
     // Check marks change in bursts (Select All): the preview follows once the burst is over.
     QTimer* m_pPreviewTimer;
+    bool m_bFullPreview = true;
+    std::vector<std::uint64_t> m_changedGroups;
 };

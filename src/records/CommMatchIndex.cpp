@@ -43,7 +43,7 @@ bool CommMatchIndex::Append(void* pRec)
     const auto nPosition = static_cast<std::uint32_t>(m_slots.size());
     std::uint64_t nHash = 0;
     try {
-        nHash = FilingHash(pRec, CommTextKeysEmpty(m_keyRows, pRec), m_storedKey);
+        nHash = FilingHash(pRec, CommTextKeysEmpty(m_keyRows, pRec), m_storedKey, m_contentKey);
         m_slots.push_back({pRec, nHash});
     } catch (const std::bad_alloc&) {
         return false;
@@ -69,7 +69,7 @@ bool CommMatchIndex::Refile(std::size_t nPosition, const void* pNewContent)
         return false;
     std::uint64_t nHash = 0;
     try {
-        nHash = FilingHash(pNewContent, CommTextKeysEmpty(m_keyRows, pNewContent), m_storedKey);
+        nHash = FilingHash(pNewContent, CommTextKeysEmpty(m_keyRows, pNewContent), m_storedKey, m_contentKey);
     } catch (const std::bad_alloc&) {
         return false;
     }
@@ -106,7 +106,7 @@ void* CommMatchIndex::At(std::size_t nPosition) const
 CommMatch CommMatchIndex::Find(const void* pRec)
 {
     const bool bEmptyKey = CommTextKeysEmpty(m_keyRows, pRec);
-    const auto bucket = m_buckets.find(FilingHash(pRec, bEmptyKey, m_incomingKey));
+    const auto bucket = m_buckets.find(FilingHash(pRec, bEmptyKey, m_incomingKey, m_contentKey));
     if (bucket == m_buckets.end())
         return {kMatchNone, m_slots.size()};
 
@@ -131,7 +131,29 @@ CommMatch CommMatchIndex::Find(const void* pRec)
     return {kMatchNone, m_slots.size()};
 }
 
-std::uint64_t CommMatchIndex::FilingHash(const void* pRec, bool bEmptyKey, std::string& key)
+std::uint64_t CommMatchIndex::GroupOf(const void* pRec) const
+{
+    std::string key;
+    std::string content;
+    return FilingHash(pRec, CommTextKeysEmpty(m_keyRows, pRec), key, content);
+}
+
+CommMatchIndex CommMatchIndex::Group(std::uint64_t nHash) const
+{
+    CommMatchIndex group(m_keyRows, m_compareRows);
+    group.m_hash = m_hash;
+    const auto bucket = m_buckets.find(nHash);
+    if (bucket == m_buckets.end())
+        return group;
+    Positions& positions = group.m_buckets[nHash];
+    for (const std::uint32_t nPosition : bucket->second) {
+        positions.push_back(static_cast<std::uint32_t>(group.m_slots.size()));
+        group.m_slots.push_back(m_slots[nPosition]);
+    }
+    return group;
+}
+
+std::uint64_t CommMatchIndex::FilingHash(const void* pRec, bool bEmptyKey, std::string& key, std::string& content) const
 {
     CommMakeMatchKey(m_keyRows, pRec, key);
     const std::uint64_t nKeyHash = m_hash(key);
@@ -139,8 +161,8 @@ std::uint64_t CommMatchIndex::FilingHash(const void* pRec, bool bEmptyKey, std::
         return nKeyHash;
     // A record without key text only ever matches an identical one, so filing such
     // records by their compared content as well keeps them from piling up in one bucket.
-    CommMakeMatchKey(m_compareRows, pRec, m_contentKey);
-    return CombineHashes(nKeyHash, m_hash(m_contentKey));
+    CommMakeMatchKey(m_compareRows, pRec, content);
+    return CombineHashes(nKeyHash, m_hash(content));
 }
 
 bool CommMatchIndex::FileUnder(std::uint64_t nHash, std::uint32_t nPosition)

@@ -59,6 +59,12 @@ public:
     // The record filed at nPosition, or null when there is none.
     void* At(std::size_t nPosition) const;
 
+    // The hash pRec is filed under. Records of different hashes never match each other.
+    std::uint64_t GroupOf(const void* pRec) const;
+    // An index of the records filed under nHash alone, in their order: for records of that
+    // hash it gives the answers this one gives.
+    CommMatchIndex Group(std::uint64_t nHash) const;
+
     // The answer of a walk over the filed records in order: the first that is pRec itself
     // or equal to it in key and compare fields; else the last of equal key, unless pRec's
     // text keys are all empty; else none. pRec must not be null.
@@ -71,8 +77,9 @@ private:
     };
     using Positions = std::vector<std::uint32_t>;
 
-    // The hash pRec is filed under; leaves pRec's normalised key in key.
-    std::uint64_t FilingHash(const void* pRec, bool bEmptyKey, std::string& key);
+    // The hash pRec is filed under; leaves pRec's normalised key in key (content is a
+    // buffer for its compared fields).
+    std::uint64_t FilingHash(const void* pRec, bool bEmptyKey, std::string& key, std::string& content) const;
     bool FileUnder(std::uint64_t nHash, std::uint32_t nPosition);
     void Unfile(std::uint64_t nHash, std::uint32_t nPosition);
 

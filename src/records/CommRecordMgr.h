@@ -100,22 +100,17 @@ public:
     };
     std::vector<Preview> PreviewMatches(std::span<Rec* const> incoming) const
     {
-        std::vector<Preview> previews;
-        previews.reserve(incoming.size());
-        CommMatchIndex index = m_index;
-        for (Rec* const pRec : incoming) {
-            Preview preview{pRec != nullptr ? index.Find(pRec) : CommMatch{kMatchNoRecord, 0}, nullptr};
-            const int nCode = preview.match.nCode;
-            if (nCode == kMatchIdentical || nCode == kMatchSameKey)
-                preview.pMatched = static_cast<const Rec*>(index.At(preview.match.nPosition));
-            const bool bFiled = nCode == kMatchNone       ? index.Append(pRec)
-                                : nCode == kMatchSameKey ? index.Substitute(preview.match.nPosition, pRec)
-                                                         : true;
-            if (!bFiled)
-                preview = {{kMatchNoRecord, 0}, nullptr};
-            previews.push_back(preview);
-        }
-        return previews;
+        return PreviewWith(m_index, incoming);
+    }
+
+    // The key group of a record: records of different groups never match each other, so a
+    // change among one group's records changes only their previews.
+    std::uint64_t KeyGroup(const Rec* pRec) const { return m_index.GroupOf(pRec); }
+    // PreviewMatches' answers for incoming records that are all of group nGroup, worked out
+    // against the stored records of that group alone.
+    std::vector<Preview> PreviewGroup(std::uint64_t nGroup, std::span<Rec* const> incoming) const
+    {
+        return PreviewWith(m_index.Group(nGroup), incoming);
     }
 
     // Writes pRec over the stored record at the 0-based position, which keeps its own
@@ -136,6 +131,27 @@ public:
     }
 
 protected:
+    // Files the incoming records one after the other into the copy of an index, as the run
+    // would store them.
+    static std::vector<Preview> PreviewWith(CommMatchIndex index, std::span<Rec* const> incoming)
+    {
+        std::vector<Preview> previews;
+        previews.reserve(incoming.size());
+        for (Rec* const pRec : incoming) {
+            Preview preview{pRec != nullptr ? index.Find(pRec) : CommMatch{kMatchNoRecord, 0}, nullptr};
+            const int nCode = preview.match.nCode;
+            if (nCode == kMatchIdentical || nCode == kMatchSameKey)
+                preview.pMatched = static_cast<const Rec*>(index.At(preview.match.nPosition));
+            const bool bFiled = nCode == kMatchNone       ? index.Append(pRec)
+                                : nCode == kMatchSameKey ? index.Substitute(preview.match.nPosition, pRec)
+                                                         : true;
+            if (!bFiled)
+                preview = {{kMatchNoRecord, 0}, nullptr};
+            previews.push_back(preview);
+        }
+        return previews;
+    }
+
     CommRecordMgr(const CommKindFields& kind, std::span<const LONG> keyFields, std::span<const LONG> compareFields,
                   CommFoundOnNoMatch foundOnNoMatch)
         : m_pList(std::make_unique<CxList>()),

@@ -139,6 +139,47 @@ TYPED_TEST(PreviewMatches, AnswersWhatTheRunFindsAndChangesNothingStored)
     EXPECT_GT(codesSeen[kMatchSameKey], 0);
 }
 
+// Records of different key groups never match each other: the preview of one group's
+// records, against that group's stored records alone, answers as the whole run's preview.
+TYPED_TEST(PreviewMatches, AKeyGroupAlonePreviewsAsTheWholeRun)
+{
+    std::size_t nGroupsSeen = 0;
+    for (std::uint32_t nSeed = 1; nSeed <= 40; ++nSeed) {
+        std::mt19937 engine(nSeed);
+        const auto stored = this->Draw(engine, static_cast<int>(engine() % 6));
+        const auto incoming = this->Draw(engine, 10);
+        typename TypeParam::Mgr mgr;
+        for (const auto& pRec : stored)
+            ASSERT_NE(mgr.AddRecord(pRec.get()), nullptr);
+        std::vector<typename TypeParam::Rec*> all;
+        for (const auto& pRec : incoming)
+            all.push_back(pRec.get());
+        const auto whole = mgr.PreviewMatches(all);
+
+        std::vector<std::uint64_t> groups;
+        for (const auto* pRec : all)
+            groups.push_back(mgr.KeyGroup(pRec));
+        for (const std::uint64_t nGroup : groups) {
+            std::vector<typename TypeParam::Rec*> members;
+            std::vector<std::size_t> places;
+            for (std::size_t n = 0; n < all.size(); ++n) {
+                if (groups[n] == nGroup) {
+                    members.push_back(all[n]);
+                    places.push_back(n);
+                }
+            }
+            const auto alone = mgr.PreviewGroup(nGroup, members);
+            ASSERT_EQ(alone.size(), members.size());
+            for (std::size_t n = 0; n < members.size(); ++n) {
+                EXPECT_EQ(alone[n].match.nCode, whole[places[n]].match.nCode) << "seed " << nSeed << ", record " << places[n];
+                EXPECT_EQ(alone[n].pMatched, whole[places[n]].pMatched) << "seed " << nSeed << ", record " << places[n];
+            }
+            nGroupsSeen += members.size() < all.size() ? 1 : 0;
+        }
+    }
+    EXPECT_GT(nGroupsSeen, 0u) << "the draws must make more than one group";
+}
+
 TEST(PreviewMatchesOf, ANullRecordIsNoRecord)
 {
     CommAddrMgr mgr;

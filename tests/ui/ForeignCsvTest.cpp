@@ -290,6 +290,17 @@ TEST_F(ForeignCsv, ThePreviewShowsWhatTheRunThenDoes)
     EXPECT_EQ(fmAddrData->lblPreview->text(), "1 to add, 1 to update, 2 identical");
     EXPECT_EQ(CellText(fmAddrData->lvAddrData, 4, nAction), "");
 
+    // Leaving the first Cy out makes the second one the one the run adds.
+    SetRowCheck(fmAddrData->lvAddrData, 2, Qt::Unchecked);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Captions(fmAddrData->lvAddrData, nAction),
+              (QStringList{"Skip (identical)", "Update: Bob Smith", "", "Add", ""}));
+    EXPECT_EQ(fmAddrData->lblPreview->text(), "1 to add, 1 to update, 1 identical");
+    SetRowCheck(fmAddrData->lvAddrData, 2, Qt::Checked);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Captions(fmAddrData->lvAddrData, nAction),
+              (QStringList{"Skip (identical)", "Update: Bob Smith", "Add", "Skip (identical)", ""}));
+
     Convert();
     EXPECT_EQ(fmFinish->lblCounts->text(),
               "1 added, 1 updated, 2 identical\n2 records were already in Outlook and were skipped");

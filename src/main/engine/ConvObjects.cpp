@@ -11,6 +11,7 @@
 #include "main/engine/CsvSource.h"
 
 #include <new>
+#include <span>
 #include <type_traits>
 
 OlAddrUtil* pOlAddr = nullptr;
@@ -154,9 +155,13 @@ TImportAction SaveConvRecord(int nFlag, void* pRec)
     });
 }
 
-std::vector<TImportPreview> PreviewImport(int nFlag, const std::vector<void*>& records)
+namespace {
+
+// The records as the kind's manager takes them, previewed by preview(manager, typed records).
+template <class TPreview>
+std::vector<TImportPreview> PreviewTyped(int nFlag, const std::vector<void*>& records, TPreview preview)
 {
-    return WithAdapter(nFlag, std::vector<TImportPreview>{}, [&records](auto& adapter) {
+    return WithAdapter(nFlag, std::vector<TImportPreview>{}, [&records, &preview](auto& adapter) {
         using TRec = RecordOf<std::remove_reference_t<decltype(adapter)>>;
         std::vector<TImportPreview> previews;
         if (!adapter.m_pDataMgr)
@@ -166,9 +171,36 @@ std::vector<TImportPreview> PreviewImport(int nFlag, const std::vector<void*>& r
         for (void* pRec : records)
             typed.push_back(static_cast<TRec*>(pRec));
         previews.reserve(records.size());
-        for (const auto& preview : adapter.m_pDataMgr->PreviewMatches(typed))
-            previews.push_back({ActionOf(preview.match.nCode), preview.pMatched});
+        for (const auto& found : preview(*adapter.m_pDataMgr, std::span<TRec* const>(typed)))
+            previews.push_back({ActionOf(found.match.nCode), found.pMatched});
         return previews;
+    });
+}
+
+}  // namespace
+
+std::vector<TImportPreview> PreviewImport(int nFlag, const std::vector<void*>& records)
+{
+    return PreviewTyped(nFlag, records, [](auto& manager, auto typed) { return manager.PreviewMatches(typed); });
+}
+
+std::vector<TImportPreview> PreviewImportGroup(int nFlag, std::uint64_t nGroup, const std::vector<void*>& records)
+{
+    return PreviewTyped(nFlag, records,
+                        [nGroup](auto& manager, auto typed) { return manager.PreviewGroup(nGroup, typed); });
+}
+
+std::vector<std::uint64_t> ImportKeyGroups(int nFlag, const std::vector<void*>& records)
+{
+    return WithAdapter(nFlag, std::vector<std::uint64_t>{}, [&records](auto& adapter) {
+        using TRec = RecordOf<std::remove_reference_t<decltype(adapter)>>;
+        std::vector<std::uint64_t> groups;
+        if (!adapter.m_pDataMgr)
+            return groups;
+        groups.reserve(records.size());
+        for (const void* pRec : records)
+            groups.push_back(pRec != nullptr ? adapter.m_pDataMgr->KeyGroup(static_cast<const TRec*>(pRec)) : 0);
+        return groups;
     });
 }
 

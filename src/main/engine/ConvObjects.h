@@ -5,6 +5,7 @@
 
 #include "main/engine/ImportAction.h"
 
+#include <cstdint>
 #include <vector>
 
 class CxFile;
@@ -55,6 +56,13 @@ struct TImportPreview {
     const void* pMatched;
 };
 std::vector<TImportPreview> PreviewImport(int nFlag, const std::vector<void*>& records);
+
+// The key group of each record: records of different groups never match each other, so a
+// change among one group's records changes only their previews. Empty as PreviewImport.
+std::vector<std::uint64_t> ImportKeyGroups(int nFlag, const std::vector<void*>& records);
+// PreviewImport's answers for records that are all of group nGroup, at the cost of that
+// group alone.
+std::vector<TImportPreview> PreviewImportGroup(int nFlag, std::uint64_t nGroup, const std::vector<void*>& records);
 
 // The setting holding the CSV file name last used for nFlag (MAX_PATH bytes); null for an
 // unknown kind.
