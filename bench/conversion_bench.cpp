@@ -12,6 +12,7 @@
 #include "support/BenchKinds.h"
 #include "support/BenchReport.h"
 #include "support/ConversionSteps.h"
+#include "support/WizardSteps.h"
 #include "support/Workspace.h"
 
 #include <benchmark/benchmark.h>
@@ -23,6 +24,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <unistd.h>
@@ -160,6 +163,43 @@ void Register(bench::Report& report, std::uint32_t run, Step step, const char* s
     })->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
 }
 
+// The wizard over the folder and the file of an import, and the user on its page 3; held to
+// their targets on contacts.
+void RegisterWizardSteps(bench::Report& report, bench::Workspace& work, std::uint32_t run, const BenchKind& k,
+                         std::uint32_t count)
+{
+    using bench::ListAction;
+    using bench::WizardRoad;
+    const std::tuple<Step, const char*, WizardRoad> roads[] = {
+        {Step::WizardExportRoad, "wizard_export_page1_to_page3", WizardRoad::ExportFromFilePage},
+        {Step::WizardExportRecordPage, "wizard_export_page2_to_page3", WizardRoad::ExportFieldPageToRecords},
+        {Step::WizardImportRecordPage, "wizard_import_page2_to_page3", WizardRoad::ImportFieldPageToRecords},
+    };
+    for (const auto& [step, name, road] : roads) {
+        Register(report, run, step, name, k, count, [&work, &k, count, road] {
+            const bool bImport = road == WizardRoad::ImportFieldPageToRecords;
+            const std::string profile = work.StoredProfile(k, count);
+            const std::string csv = bImport ? work.IncomingCsv(k, count) : work.PathOf("wizard-export.csv");
+            const std::string data = work.PathOf("wizard-data");
+            return bench::InChild([&] { return bench::MeasureWizardRoad(k, profile, csv, data, road); });
+        });
+    }
+    const std::tuple<Step, const char*, bool, ListAction> actions[] = {
+        {Step::RecordListScroll, "record_list_scroll", false, ListAction::Scroll},
+        {Step::RecordListCheck, "record_list_check", false, ListAction::Check},
+        {Step::RecordListCheckImport, "record_list_check_import", true, ListAction::Check},
+    };
+    for (const auto& [step, name, bImport, action] : actions) {
+        Register(report, run, step, name, k, count, [&work, &k, count, bImport, action] {
+            const std::string profile = work.StoredProfile(k, count);
+            const std::string csv = bImport ? work.IncomingCsv(k, count) : work.PathOf("wizard-export.csv");
+            const std::string data = work.PathOf("wizard-data");
+            return bench::InChild(
+                [&] { return bench::MeasureRecordListAction(k, profile, csv, data, bImport, action); });
+        });
+    }
+}
+
 // The runs of a kind's steps at every size follow one another, and the next run begins only
 // when the last size is done: a ratio between sizes compares runs made close together, while
 // the machine was in the same state.
@@ -205,6 +245,8 @@ void RegisterAll(bench::Report& report, bench::Workspace& work, const Options& o
                     const std::string journal = work.PathOf("journal.sqlite");
                     return bench::InChild([&] { return bench::MeasureImport(k, profile, csv, journal); });
                 });
+                if (k.item == olsim::ItemKind::Contact)
+                    RegisterWizardSteps(report, work, run, k, count);
                 for (const bool bDetect : {false, true}) {
                     Register(report, run, bDetect ? Step::ReadDetected : Step::ReadFixed,
                              bDetect ? "read_detected" : "read_fixed", k, count, [&work, &k, count, bDetect] {

@@ -26,6 +26,8 @@ constexpr double kMostLargeLoadSeconds = 10.0;
 constexpr double kMostDetectionShare = 0.05;  // of the import engine's time
 constexpr double kMostCommandLineOverEngine = 1.2;  // time / (load + export engine)
 constexpr double kMostJournalOverImport = 1.5;      // journaled import / import engine
+constexpr double kMostWizardRoadOverLoad = 1.5;     // page 1's Next to page 3 painted / load
+constexpr double kMostListActionSeconds = 0.05;     // a scroll or a check on page 3
 
 struct StepInfo {
     Step step;
@@ -43,6 +45,14 @@ constexpr StepInfo kSteps[] = {
     {Step::JournaledImport, "import_journaled", "import engine with its journal"},
     {Step::ReadFixed, "read_fixed", "reading the import file, comma and UTF-8 given"},
     {Step::ReadDetected, "read_detected", "reading the import file, format detected, titles matched"},
+    {Step::WizardExportRoad, "wizard_export_page1_to_page3",
+     "wizard, export: Next on page 1 (folder loaded) to page 3 painted, fields chosen"},
+    {Step::WizardExportRecordPage, "wizard_export_page2_to_page3", "wizard, export: Next on page 2 to page 3 painted"},
+    {Step::WizardImportRecordPage, "wizard_import_page2_to_page3",
+     "wizard, import: Next on page 2 to page 3 painted (file read, preview)"},
+    {Step::RecordListScroll, "record_list_scroll", "page 3, export: slowest of 20 scrolls"},
+    {Step::RecordListCheck, "record_list_check", "page 3, export: slowest of 20 checks"},
+    {Step::RecordListCheckImport, "record_list_check_import", "page 3, import: slowest of 20 checks (preview again)"},
 };
 
 const StepInfo& InfoOf(Step step)
@@ -231,6 +241,21 @@ std::vector<Report::Target> Report::Targets() const
         journalCost <= kMostJournalOverImport, 2, "");
 
     add("load of 100,000 contacts", largeLoad, "below 10 s", largeLoad < kMostLargeLoadSeconds, 2, " s");
+
+    // The wizard adds to the load the progress display, the field page and page 3 painted.
+    const double road = seconds(Step::WizardExportRoad, kLargeCount);
+    const double roadOverLoad = road > 0 && largeLoad > 0 ? road / largeLoad : -1;
+    add("wizard: page 1's Next to page 3 painted / load alone (100,000 contacts)", roadOverLoad, "at most 1.5",
+        roadOverLoad <= kMostWizardRoadOverLoad, 2, "");
+    const std::pair<Step, const char*> listActions[] = {
+        {Step::RecordListScroll, "page 3: slowest scroll, 100,000 contacts"},
+        {Step::RecordListCheck, "page 3: slowest check of a record, 100,000 contacts"},
+        {Step::RecordListCheckImport, "page 3 of an import: slowest check of a record, preview again, 100,000 contacts"},
+    };
+    for (const auto& [step, what] : listActions) {
+        const double slowest = seconds(step, kLargeCount);
+        add(what, slowest < 0 ? -1 : slowest * 1000, "below 50 ms", slowest < kMostListActionSeconds, 1, " ms");
+    }
     return targets;
 }
 

@@ -21,7 +21,13 @@ enum class Step {
     Import,
     JournaledImport,
     ReadFixed,
-    ReadDetected
+    ReadDetected,
+    WizardExportRoad,
+    WizardExportRecordPage,
+    WizardImportRecordPage,
+    RecordListScroll,
+    RecordListCheck,
+    RecordListCheckImport
 };
 
 struct Result {
