@@ -10,13 +10,13 @@
 namespace olsim {
 namespace {
 
-constexpr std::u16string_view kExceptionSource = u"Microsoft Outlook";
+constexpr platform::OleStringView kExceptionSource = OLESTR("Microsoft Outlook");
 
 // Names are ASCII; any other character cannot match.
-bool AsciiName(std::u16string_view wide, std::string& out)
+bool AsciiName(platform::OleStringView wide, std::string& out)
 {
     out.clear();
-    for (const char16_t unit : wide) {
+    for (const OLECHAR unit : wide) {
         if (unit >= 0x80)
             return false;
         out += static_cast<char>(unit);
@@ -24,9 +24,9 @@ bool AsciiName(std::u16string_view wide, std::string& out)
     return true;
 }
 
-std::u16string_view Terminated(const OLECHAR* text)
+platform::OleStringView Terminated(const OLECHAR* text)
 {
-    return text ? std::u16string_view(text) : std::u16string_view();
+    return text ? platform::OleStringView(text) : platform::OleStringView();
 }
 
 }  // namespace
@@ -34,13 +34,13 @@ std::u16string_view Terminated(const OLECHAR* text)
 MemberTable::MemberTable(std::vector<MemberDef> members) : m_members(std::move(members))
 {
     for (std::size_t i = 0; i < m_members.size(); ++i) {
-        m_byWrittenName.emplace(std::u16string(m_members[i].name.begin(), m_members[i].name.end()), i);
+        m_byWrittenName.emplace(platform::OleString(m_members[i].name.begin(), m_members[i].name.end()), i);
         m_byName.emplace(m_members[i].name, i);
         m_byId.emplace(m_members[i].id, i);
     }
 }
 
-const MemberDef* MemberTable::Find(std::u16string_view name) const
+const MemberDef* MemberTable::Find(platform::OleStringView name) const
 {
     if (const auto written = m_byWrittenName.find(name); written != m_byWrittenName.end())
         return &m_members[written->second];
@@ -89,7 +89,7 @@ HRESULT Invocation::Fail(std::string_view description, SCODE code)
     if (m_excepInfo) {
         *m_excepInfo = EXCEPINFO{};
         m_excepInfo->bstrSource = SysAllocStringLen(kExceptionSource.data(), static_cast<UINT>(kExceptionSource.size()));
-        const std::u16string wide = WideFromUtf8(description);
+        const platform::OleString wide = WideFromUtf8(description);
         m_excepInfo->bstrDescription = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
         m_excepInfo->scode = code;
     }

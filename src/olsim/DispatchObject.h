@@ -31,17 +31,20 @@ class MemberTable {
 public:
     explicit MemberTable(std::vector<MemberDef> members);
 
-    const MemberDef* Find(std::u16string_view name) const;
+    const MemberDef* Find(platform::OleStringView name) const;
     const MemberDef* Find(DISPID id) const;
 
 private:
     struct WideNameHash {
         using is_transparent = void;
-        std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>{}(name); }
+        std::size_t operator()(platform::OleStringView name) const
+        {
+            return std::hash<platform::OleStringView>{}(name);
+        }
     };
 
     std::vector<MemberDef> m_members;
-    std::unordered_map<std::u16string, std::size_t, WideNameHash, std::equal_to<>> m_byWrittenName;
+    std::unordered_map<platform::OleString, std::size_t, WideNameHash, std::equal_to<>> m_byWrittenName;
     std::unordered_map<std::string, std::size_t, AsciiCaseHash, AsciiCaseEqual> m_byName;
     std::unordered_map<DISPID, std::size_t> m_byId;
 };

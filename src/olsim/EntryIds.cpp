@@ -22,9 +22,10 @@ void AppendHexByte(std::string& out, unsigned byte)
 // MAPI keeps the path of a store's file in UTF-16, little-endian, with its terminator.
 void AppendUtf16LeHex(std::string& out, std::string_view text)
 {
-    std::u16string wide = WideFromUtf8(text);
-    wide.push_back(u'\0');
-    for (const char16_t unit : wide) {
+    static_assert(sizeof(OLECHAR) == 2, "each unit is written as the two bytes of one UTF-16 unit");
+    platform::OleString wide = WideFromUtf8(text);
+    wide.push_back(OLECHAR('\0'));
+    for (const OLECHAR unit : wide) {
         AppendHexByte(out, unit & 0xFF);
         AppendHexByte(out, (unit >> 8) & 0xFF);
     }

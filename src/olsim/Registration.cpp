@@ -13,7 +13,7 @@
 namespace olsim {
 namespace {
 
-constexpr std::u16string_view kProgId = u"Outlook.Application";
+constexpr platform::OleStringView kProgId = OLESTR("Outlook.Application");
 constexpr std::string_view kAppPathsKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\OUTLOOK.EXE";
 // What Windows answers when a server cannot start.
 constexpr HRESULT kServerExecFailure = static_cast<HRESULT>(0x80080005);

@@ -12,7 +12,7 @@ namespace {
 
 std::string BstrText(const VARIANT& v)
 {
-    return Utf8FromWide({v.bstrVal ? v.bstrVal : u"", SysStringLen(v.bstrVal)});
+    return Utf8FromWide({v.bstrVal ? v.bstrVal : OLESTR(""), SysStringLen(v.bstrVal)});
 }
 
 std::optional<double> NumberOf(const VARIANT& v)
@@ -293,7 +293,7 @@ BSTR BstrFromUtf8(std::string_view text)
     // Most texts are plain ASCII, which widens unit by unit straight into the BSTR.
     const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (!ascii) {
-        const std::u16string wide = WideFromUtf8(text);
+        const platform::OleString wide = WideFromUtf8(text);
         return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     }
     BSTR bstr = SysAllocStringLen(nullptr, static_cast<UINT>(text.size()));
@@ -302,7 +302,7 @@ BSTR BstrFromUtf8(std::string_view text)
     return bstr;
 }
 
-std::string Utf8FromWide(std::u16string_view wide)
+std::string Utf8FromWide(platform::OleStringView wide)
 {
     if (wide.empty())
         return {};
@@ -313,13 +313,13 @@ std::string Utf8FromWide(std::u16string_view wide)
     return text;
 }
 
-std::u16string WideFromUtf8(std::string_view text)
+platform::OleString WideFromUtf8(std::string_view text)
 {
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
     const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::u16string wide(static_cast<std::size_t>(units), u'\0');
+    platform::OleString wide(static_cast<std::size_t>(units), OLECHAR('\0'));
     MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), units);
     return wide;
 }

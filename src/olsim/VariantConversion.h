@@ -29,9 +29,9 @@ bool IsMissing(const VARIANT& value);
 // string cannot be allocated.
 HRESULT FromPropertyValue(const PropertyValue& value, VARIANT* out);
 
-std::string Utf8FromWide(std::u16string_view wide);
+std::string Utf8FromWide(platform::OleStringView wide);
 // A new BSTR holding the text; null when memory runs out.
 BSTR BstrFromUtf8(std::string_view text);
-std::u16string WideFromUtf8(std::string_view text);
+platform::OleString WideFromUtf8(std::string_view text);
 
 }  // namespace olsim

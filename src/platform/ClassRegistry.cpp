@@ -8,7 +8,7 @@
 namespace {
 
 struct RegisteredClass {
-    std::u16string progId;
+    platform::OleString progId;
     CLSID clsid;
     platform::ClassFactory factory;
     DWORD context;
@@ -25,18 +25,19 @@ Registry& TheRegistry()
     return registry;
 }
 
-char16_t FoldAsciiCase(char16_t unit)
+OLECHAR FoldAsciiCase(OLECHAR unit)
 {
-    return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit - u'A' + u'a') : unit;
+    return unit >= 'A' && unit <= 'Z' ? static_cast<OLECHAR>(unit - 'A' + 'a') : unit;
 }
 
 // ProgIDs are registry key names, which Windows compares without regard to case.
-bool SameProgId(std::u16string_view a, std::u16string_view b)
+bool SameProgId(platform::OleStringView a, platform::OleStringView b)
 {
-    return std::ranges::equal(a, b, [](char16_t x, char16_t y) { return FoldAsciiCase(x) == FoldAsciiCase(y); });
+    return std::ranges::equal(a, b, [](OLECHAR x, OLECHAR y) { return FoldAsciiCase(x) == FoldAsciiCase(y); });
 }
 
-std::vector<RegisteredClass>::iterator FindProgId(std::vector<RegisteredClass>& classes, std::u16string_view progId)
+std::vector<RegisteredClass>::iterator FindProgId(std::vector<RegisteredClass>& classes,
+                                                  platform::OleStringView progId)
 {
     return std::ranges::find_if(classes, [&](const RegisteredClass& entry) { return SameProgId(entry.progId, progId); });
 }
@@ -96,11 +97,11 @@ HRESULT OleRun(LPUNKNOWN pUnknown)
 
 namespace platform {
 
-void RegisterClassFactory(std::u16string_view progId, const CLSID& clsid, ClassFactory factory, DWORD context)
+void RegisterClassFactory(OleStringView progId, const CLSID& clsid, ClassFactory factory, DWORD context)
 {
     Registry& registry = TheRegistry();
     const std::lock_guard lock(registry.mutex);
-    RegisteredClass entry{std::u16string(progId), clsid, std::move(factory), context};
+    RegisteredClass entry{OleString(progId), clsid, std::move(factory), context};
     const auto found = FindProgId(registry.classes, progId);
     if (found == registry.classes.end())
         registry.classes.push_back(std::move(entry));
@@ -108,7 +109,7 @@ void RegisterClassFactory(std::u16string_view progId, const CLSID& clsid, ClassF
         *found = std::move(entry);
 }
 
-bool UnregisterClass(std::u16string_view progId)
+bool UnregisterClass(OleStringView progId)
 {
     Registry& registry = TheRegistry();
     const std::lock_guard lock(registry.mutex);
@@ -119,7 +120,7 @@ bool UnregisterClass(std::u16string_view progId)
     return true;
 }
 
-ScopedClassRegistration::ScopedClassRegistration(std::u16string_view progId, const CLSID& clsid,
+ScopedClassRegistration::ScopedClassRegistration(OleStringView progId, const CLSID& clsid,
                                                  ClassFactory factory, DWORD context)
     : m_progId(progId)
 {

@@ -21,3 +21,5 @@
 #include "platform/win/Shell.h"
 #include "platform/win/FileSystem.h"
 #endif
+
+#include "platform/OleText.h"

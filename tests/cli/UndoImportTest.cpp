@@ -196,7 +196,7 @@ TEST_P(UndoImportTest, AnItemChangedSinceIsLeftAndNamedUnlessTakenBackToo)
         OlItemAccess outlook;
         OlObject item = outlook.ItemFromId(updated->entryId, nullptr);
         ASSERT_TRUE(item);
-        ASSERT_EQ(item->PutString(u"Categories", "Edited by hand"), S_OK);
+        ASSERT_EQ(item->PutString(OLESTR("Categories"), "Edited by hand"), S_OK);
         ASSERT_EQ(SaveItem(*item), S_OK);
     }
     const std::string edited = Listing(c.szListed);

@@ -9,14 +9,14 @@ namespace {
 
 // Quotes, commas, line ends and a character outside ASCII all travel through the import.
 constexpr CrashColumn kColumns[] = {
-    {47, u"LastName", "Key#", 1},
-    {32, u"FirstName", "Zo\xC3\xAB #", 1},
-    {19, u"CompanyName", "Serial # Ltd., \"Quoted\"", 1},
-    {23, u"Email1Address", "c#@example.org", 1},
-    {15, u"BusinessTelephoneNumber", "+1 555 #", 1},
-    {12, u"BusinessAddressStreet", "# Long Road\r\nUnit #", 1},
-    {78, u"Categories", "Crash #", 1},
-    {68, u"Body", "Line # of a long note, with \"quotes\", commas, and a line end.\r\n", 20},
+    {47, OLESTR("LastName"), "Key#", 1},
+    {32, OLESTR("FirstName"), "Zo\xC3\xAB #", 1},
+    {19, OLESTR("CompanyName"), "Serial # Ltd., \"Quoted\"", 1},
+    {23, OLESTR("Email1Address"), "c#@example.org", 1},
+    {15, OLESTR("BusinessTelephoneNumber"), "+1 555 #", 1},
+    {12, OLESTR("BusinessAddressStreet"), "# Long Road\r\nUnit #", 1},
+    {78, OLESTR("Categories"), "Crash #", 1},
+    {68, OLESTR("Body"), "Line # of a long note, with \"quotes\", commas, and a line end.\r\n", 20},
 };
 
 // The company: compared by the duplicate test, so a changed one is an update.

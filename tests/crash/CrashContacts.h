@@ -3,6 +3,8 @@
 // and whether all of it arrived.
 #pragma once
 
+#include "platform/WinCompat.h"
+
 #include <span>
 #include <string>
 
@@ -10,7 +12,7 @@ namespace crash_test {
 
 struct CrashColumn {
     int nFieldId;                // the contact field the column is mapped to
-    const char16_t* szProperty;  // the Outlook property the field lands in
+    const OLECHAR* szProperty;   // the Outlook property the field lands in
     const char* szPattern;       // the text; every '#' stands for the serial
     int nRepeat;                 // how many times the pattern is written one after the other
 };

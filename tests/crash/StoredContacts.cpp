@@ -22,7 +22,7 @@ constexpr int kTextBuffer = 8192;
 OlObject ContactItems()
 {
     CLSID clsid{};
-    if (FAILED(CLSIDFromProgID(u"Outlook.Application", &clsid)))
+    if (FAILED(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid)))
         return nullptr;
     platform::ComPtr<IUnknown> unknown;
     if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown, unknown.PutVoid())) || !unknown)
@@ -31,19 +31,19 @@ OlObject ContactItems()
     if (FAILED(unknown.QueryInto(IID_IDispatch, dispatch)) || !dispatch)
         return nullptr;
     CDispCmd application(dispatch.Get());
-    const platform::BstrHolder mapi(u"MAPI");
+    const platform::BstrHolder mapi(OLESTR("MAPI"));
     VARIANT argument;
     VariantInit(&argument);
     argument.vt = VT_BSTR;
     argument.bstrVal = mapi.Get();
-    OlObject nameSpace = CallForObject(application, u"GetNameSpace", &argument, 1, nullptr);
+    OlObject nameSpace = CallForObject(application, OLESTR("GetNameSpace"), &argument, 1, nullptr);
     if (!nameSpace)
         return nullptr;
     VariantInit(&argument);
     argument.vt = VT_I4;
     argument.lVal = kContactsFolder;
-    OlObject folder = CallForObject(*nameSpace, u"GetDefaultFolder", &argument, 1, nullptr);
-    return folder ? GetObjectProperty(*folder, u"Items", nullptr) : nullptr;
+    OlObject folder = CallForObject(*nameSpace, OLESTR("GetDefaultFolder"), &argument, 1, nullptr);
+    return folder ? GetObjectProperty(*folder, OLESTR("Items"), nullptr) : nullptr;
 }
 
 // What is wrong with the contact at nPosition; empty when it is the complete contact of

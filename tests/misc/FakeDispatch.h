@@ -14,12 +14,12 @@
 namespace fake {
 
 struct RecordedLookup {
-    std::u16string name;
+    platform::OleString name;
     LCID lcid;
 };
 
 struct RecordedInvoke {
-    std::u16string name;
+    platform::OleString name;
     WORD flags;
     LCID lcid;
     std::vector<platform::VariantHolder> args;  // copies, in the order they were passed
@@ -29,9 +29,9 @@ struct RecordedInvoke {
     bool passedArgErr;
 };
 
-inline std::u16string Utf16(std::string_view text)
+inline platform::OleString Utf16(std::string_view text)
 {
-    std::u16string wide(text.size() + 1, u'\0');
+    platform::OleString wide(text.size() + 1, OLECHAR('\0'));
     const int units = text.empty() ? 0
                                    : MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                                          wide.data(), static_cast<int>(wide.size()));
@@ -49,13 +49,13 @@ public:
         return platform::ComPtr<FakeDispatch>::Adopt(new FakeDispatch);
     }
 
-    void SetProperty(std::u16string_view name, const VARIANT& value)
+    void SetProperty(platform::OleStringView name, const VARIANT& value)
     {
         Member& member = Declare(name);
         member.isMethod = false;
         VariantCopy(member.value.Get(), &value);
     }
-    void SetLong(std::u16string_view name, LONG nValue)
+    void SetLong(platform::OleStringView name, LONG nValue)
     {
         VARIANT value;
         VariantInit(&value);
@@ -63,7 +63,7 @@ public:
         value.lVal = nValue;
         SetProperty(name, value);
     }
-    void SetBool(std::u16string_view name, VARIANT_BOOL bValue)
+    void SetBool(platform::OleStringView name, VARIANT_BOOL bValue)
     {
         VARIANT value;
         VariantInit(&value);
@@ -71,7 +71,7 @@ public:
         value.boolVal = bValue;
         SetProperty(name, value);
     }
-    void SetDate(std::u16string_view name, DATE dValue)
+    void SetDate(platform::OleStringView name, DATE dValue)
     {
         VARIANT value;
         VariantInit(&value);
@@ -79,14 +79,14 @@ public:
         value.date = dValue;
         SetProperty(name, value);
     }
-    void SetString(std::u16string_view name, std::u16string_view text)
+    void SetString(platform::OleStringView name, platform::OleStringView text)
     {
         platform::VariantHolder value;
         value->vt = VT_BSTR;
         value->bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
         SetProperty(name, *value.Get());
     }
-    void SetObject(std::u16string_view name, IDispatch* pDisp)
+    void SetObject(platform::OleStringView name, IDispatch* pDisp)
     {
         VARIANT value;
         VariantInit(&value);
@@ -94,21 +94,21 @@ public:
         value.pdispVal = pDisp;
         SetProperty(name, value);
     }
-    void SetMethod(std::u16string_view name, Method method)
+    void SetMethod(platform::OleStringView name, Method method)
     {
         Member& member = Declare(name);
         member.isMethod = true;
         member.method = std::move(method);
     }
     // Lookups of name under any other locale fail with DISP_E_UNKNOWNNAME.
-    void KnownOnlyUnder(std::u16string_view name, LCID lcid) { Declare(name).onlyUnder = lcid; }
-    void FailLookup(std::u16string_view name, HRESULT hr) { Declare(name).lookupFailure = hr; }
-    void FailInvoke(std::u16string_view name, HRESULT hr) { Declare(name).invokeFailure = hr; }
+    void KnownOnlyUnder(platform::OleStringView name, LCID lcid) { Declare(name).onlyUnder = lcid; }
+    void FailLookup(platform::OleStringView name, HRESULT hr) { Declare(name).lookupFailure = hr; }
+    void FailInvoke(platform::OleStringView name, HRESULT hr) { Declare(name).invokeFailure = hr; }
     // Makes the object runnable; OleRun then answers hr.
     void SetRunResult(HRESULT hr) { m_runResult = hr; }
     void RefuseDispatchInterface() { m_refuseDispatch = true; }
 
-    const VARIANT* Property(std::u16string_view name) const
+    const VARIANT* Property(platform::OleStringView name) const
     {
         const Member* member = Find(name);
         return member ? member->value.Get() : nullptr;
@@ -153,8 +153,8 @@ public:
     {
         if (!rgszNames || !rgDispId || cNames != 1)
             return E_INVALIDARG;
-        const std::u16string_view name = rgszNames[0];
-        m_lookups.push_back({std::u16string(name), lcid});
+        const platform::OleStringView name = rgszNames[0];
+        m_lookups.push_back({platform::OleString(name), lcid});
         *rgDispId = DISPID_UNKNOWN;
         const Member* member = Find(name);
         if (!member || (member->onlyUnder && *member->onlyUnder != lcid))
@@ -201,7 +201,7 @@ public:
 
 private:
     struct Member {
-        std::u16string name;
+        platform::OleString name;
         bool isMethod = false;
         platform::VariantHolder value;
         Method method;
@@ -213,9 +213,9 @@ private:
     FakeDispatch() = default;
     ~FakeDispatch() override = default;
 
-    static bool SameName(std::u16string_view a, std::u16string_view b)
+    static bool SameName(platform::OleStringView a, platform::OleStringView b)
     {
-        auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; };
+        auto fold = [](OLECHAR c) { return c >= 'A' && c <= 'Z' ? static_cast<OLECHAR>(c - 'A' + 'a') : c; };
         if (a.size() != b.size())
             return false;
         for (std::size_t i = 0; i < a.size(); ++i) {
@@ -224,7 +224,7 @@ private:
         }
         return true;
     }
-    const Member* Find(std::u16string_view name) const
+    const Member* Find(platform::OleStringView name) const
     {
         for (const Member& member : m_members) {
             if (SameName(member.name, name))
@@ -232,7 +232,7 @@ private:
         }
         return nullptr;
     }
-    Member& Declare(std::u16string_view name)
+    Member& Declare(platform::OleStringView name)
     {
         if (const Member* found = Find(name))
             return const_cast<Member&>(*found);
@@ -240,7 +240,7 @@ private:
         member.name = name;
         return member;
     }
-    void Record(const std::u16string& name, WORD wFlags, LCID lcid, const DISPPARAMS& params,
+    void Record(const platform::OleString& name, WORD wFlags, LCID lcid, const DISPPARAMS& params,
                 const VARIANT* pVarResult, const EXCEPINFO* pExcepInfo, const UINT* puArgErr)
     {
         RecordedInvoke call{name, wFlags, lcid, {}, {}, pVarResult != nullptr, pExcepInfo != nullptr,

@@ -8,7 +8,7 @@ namespace olsim_test {
 namespace {
 
 struct TimeStep {
-    const char16_t* name;  // Start, End or Duration; null for AllDayEvent
+    const OLECHAR* name;   // Start, End or Duration; null for AllDayEvent
     double date;           // for Start and End
     LONG minutes;          // for Duration
     bool allDay;           // for AllDayEvent
@@ -27,26 +27,28 @@ const double kNine = DateOf(2024, 5, 6, 9, 0);
 
 const TimeCase kTimeCases[] = {
     {"start moves the end and keeps the duration",
-     {{u"Start", kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30}}},
+     {{OLESTR("Start"), kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30}}},
     {"duration moves the end",
-     {{u"Start", kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
-      {u"Duration", 0, 90, false, S_OK, kNine, DateOf(2024, 5, 6, 10, 30), 90}}},
+     {{OLESTR("Start"), kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
+      {OLESTR("Duration"), 0, 90, false, S_OK, kNine, DateOf(2024, 5, 6, 10, 30), 90}}},
     {"end changes the duration",
-     {{u"Start", kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
-      {u"End", DateOf(2024, 5, 7, 1, 15), 0, false, S_OK, kNine, DateOf(2024, 5, 7, 1, 15), 975},
-      {u"Start", DateOf(2024, 5, 8, 8, 0), 0, false, S_OK, DateOf(2024, 5, 8, 8, 0), DateOf(2024, 5, 9, 0, 15), 975}}},
+     {{OLESTR("Start"), kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
+      {OLESTR("End"), DateOf(2024, 5, 7, 1, 15), 0, false, S_OK, kNine, DateOf(2024, 5, 7, 1, 15), 975},
+      {OLESTR("Start"), DateOf(2024, 5, 8, 8, 0), 0, false, S_OK, DateOf(2024, 5, 8, 8, 0), DateOf(2024, 5, 9, 0, 15),
+       975}}},
     {"an end before the start is refused",
-     {{u"Start", kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
-      {u"End", DateOf(2024, 5, 6, 8, 0), 0, false, DISP_E_EXCEPTION, kNine, DateOf(2024, 5, 6, 9, 30), 30},
-      {u"Duration", 0, -5, false, DISP_E_EXCEPTION, kNine, DateOf(2024, 5, 6, 9, 30), 30}}},
+     {{OLESTR("Start"), kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
+      {OLESTR("End"), DateOf(2024, 5, 6, 8, 0), 0, false, DISP_E_EXCEPTION, kNine, DateOf(2024, 5, 6, 9, 30), 30},
+      {OLESTR("Duration"), 0, -5, false, DISP_E_EXCEPTION, kNine, DateOf(2024, 5, 6, 9, 30), 30}}},
     {"an all-day event spans whole days from midnight",
-     {{u"Start", kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
+     {{OLESTR("Start"), kNine, 0, false, S_OK, kNine, DateOf(2024, 5, 6, 9, 30), 30},
       {nullptr, 0, 0, true, S_OK, DateOf(2024, 5, 6), DateOf(2024, 5, 7), 1440},
-      {u"Duration", 0, 1500, false, S_OK, DateOf(2024, 5, 6), DateOf(2024, 5, 8), 2880},
-      {u"Start", DateOf(2024, 5, 10, 14, 0), 0, false, S_OK, DateOf(2024, 5, 10), DateOf(2024, 5, 12), 2880}}},
+      {OLESTR("Duration"), 0, 1500, false, S_OK, DateOf(2024, 5, 6), DateOf(2024, 5, 8), 2880},
+      {OLESTR("Start"), DateOf(2024, 5, 10, 14, 0), 0, false, S_OK, DateOf(2024, 5, 10), DateOf(2024, 5, 12), 2880}}},
     {"dates before 1900 keep their time of day",
-     {{u"Start", DateOf(1899, 12, 29, 6, 0), 0, false, S_OK, DateOf(1899, 12, 29, 6, 0), DateOf(1899, 12, 29, 6, 30), 30},
-      {u"Duration", 0, 1440, false, S_OK, DateOf(1899, 12, 29, 6, 0), DateOf(1899, 12, 30, 6, 0), 1440}}},
+     {{OLESTR("Start"), DateOf(1899, 12, 29, 6, 0), 0, false, S_OK, DateOf(1899, 12, 29, 6, 0),
+       DateOf(1899, 12, 29, 6, 30), 30},
+      {OLESTR("Duration"), 0, 1440, false, S_OK, DateOf(1899, 12, 29, 6, 0), DateOf(1899, 12, 30, 6, 0), 1440}}},
 };
 
 TEST(AppointmentTimesTest, StartEndAndDurationStayTied)
@@ -59,24 +61,24 @@ TEST(AppointmentTimesTest, StartEndAndDurationStayTied)
         for (const TimeStep& step : c.steps) {
             HRESULT hr = S_OK;
             if (!step.name)
-                hr = appointment->PutBool(u"AllDayEvent", step.allDay);
-            else if (std::u16string_view(step.name) == u"Duration")
+                hr = appointment->PutBool(OLESTR("AllDayEvent"), step.allDay);
+            else if (platform::OleStringView(step.name) == OLESTR("Duration"))
                 hr = appointment->PutLong(step.name, step.minutes);
             else
                 hr = appointment->PutDate(step.name, step.date);
             EXPECT_EQ(hr, step.expected);
-            EXPECT_NEAR(GetDateValue(*appointment, u"Start"), step.start, 1e-9);
-            EXPECT_NEAR(GetDateValue(*appointment, u"End"), step.end, 1e-9);
-            EXPECT_EQ(GetNumber(*appointment, u"Duration"), step.duration);
+            EXPECT_NEAR(GetDateValue(*appointment, OLESTR("Start")), step.start, 1e-9);
+            EXPECT_NEAR(GetDateValue(*appointment, OLESTR("End")), step.end, 1e-9);
+            EXPECT_EQ(GetNumber(*appointment, OLESTR("Duration")), step.duration);
         }
         ASSERT_EQ(Save(*appointment), S_OK);
         const TimeStep& last = c.steps.back();
         Object items = outlook.Items(kCalendarFolder);
-        const Arg position(GetNumber(*items, u"Count"));
-        Object stored = CallForObject(*items, u"Item", {&position});
+        const Arg position(GetNumber(*items, OLESTR("Count")));
+        Object stored = CallForObject(*items, OLESTR("Item"), {&position});
         ASSERT_NE(stored, nullptr);
-        EXPECT_NEAR(GetDateValue(*stored, u"End"), last.end, 1e-9);
-        EXPECT_EQ(GetNumber(*stored, u"Duration"), last.duration);
+        EXPECT_NEAR(GetDateValue(*stored, OLESTR("End")), last.end, 1e-9);
+        EXPECT_EQ(GetNumber(*stored, OLESTR("Duration")), last.duration);
     }
 }
 
@@ -97,13 +99,13 @@ TEST(AppointmentTimesTest, NewAppointmentStartsAtTheNextHalfHourOfTheClock)
                                                      static_cast<WORD>(c.minute), static_cast<WORD>(c.second)));
         Object appointment = outlook.Add(kCalendarFolder, kAppointmentItem);
         ASSERT_NE(appointment, nullptr);
-        EXPECT_NEAR(GetDateValue(*appointment, u"Start"), c.start, 1e-9) << c.hour << ":" << c.minute;
-        EXPECT_EQ(GetNumber(*appointment, u"Duration"), 30);
+        EXPECT_NEAR(GetDateValue(*appointment, OLESTR("Start")), c.start, 1e-9) << c.hour << ":" << c.minute;
+        EXPECT_EQ(GetNumber(*appointment, OLESTR("Duration")), 30);
     }
 }
 
 struct NameStep {
-    const char16_t* property;
+    const OLECHAR* property;
     const char* text;
     const char* fullName;
     const char* displayName;
@@ -115,29 +117,29 @@ TEST(ContactNamesTest, FullNameFollowsThePartsUntilItIsPut)
     Object contact = outlook.Add(kContactsFolder, kContactItem);
     ASSERT_NE(contact, nullptr);
     const NameStep steps[] = {
-        {u"Email1Address", "ann@example.com", "", "ann@example.com"},
-        {u"LastName", "Baker", "Baker", "Baker"},
-        {u"FirstName", "Ann", "Ann Baker", "Ann Baker"},
-        {u"MiddleName", "C.", "Ann C. Baker", "Ann C. Baker"},
-        {u"Title", "Dr.", "Dr. Ann C. Baker", "Dr. Ann C. Baker"},
-        {u"Suffix", "Jr.", "Dr. Ann C. Baker Jr.", "Dr. Ann C. Baker Jr."},
-        {u"FullName", "Annie Baker", "Annie Baker", "Annie Baker"},
-        {u"FirstName", "Anne", "Annie Baker", "Annie Baker"},
-        {u"Email1DisplayName", "Ann at home", "Annie Baker", "Ann at home"},
+        {OLESTR("Email1Address"), "ann@example.com", "", "ann@example.com"},
+        {OLESTR("LastName"), "Baker", "Baker", "Baker"},
+        {OLESTR("FirstName"), "Ann", "Ann Baker", "Ann Baker"},
+        {OLESTR("MiddleName"), "C.", "Ann C. Baker", "Ann C. Baker"},
+        {OLESTR("Title"), "Dr.", "Dr. Ann C. Baker", "Dr. Ann C. Baker"},
+        {OLESTR("Suffix"), "Jr.", "Dr. Ann C. Baker Jr.", "Dr. Ann C. Baker Jr."},
+        {OLESTR("FullName"), "Annie Baker", "Annie Baker", "Annie Baker"},
+        {OLESTR("FirstName"), "Anne", "Annie Baker", "Annie Baker"},
+        {OLESTR("Email1DisplayName"), "Ann at home", "Annie Baker", "Ann at home"},
     };
     for (const NameStep& step : steps) {
         ASSERT_EQ(contact->PutString(step.property, step.text), S_OK);
-        EXPECT_EQ(GetText(*contact, u"FullName"), step.fullName) << step.text;
-        EXPECT_EQ(GetText(*contact, u"Email1DisplayName"), step.displayName) << step.text;
+        EXPECT_EQ(GetText(*contact, OLESTR("FullName")), step.fullName) << step.text;
+        EXPECT_EQ(GetText(*contact, OLESTR("Email1DisplayName")), step.displayName) << step.text;
     }
-    EXPECT_EQ(GetText(*contact, u"Email1AddressType"), "SMTP");
-    EXPECT_EQ(GetText(*contact, u"Email2AddressType"), "") << "no second address";
-    EXPECT_EQ(GetText(*contact, u"Email2DisplayName"), "");
+    EXPECT_EQ(GetText(*contact, OLESTR("Email1AddressType")), "SMTP");
+    EXPECT_EQ(GetText(*contact, OLESTR("Email2AddressType")), "") << "no second address";
+    EXPECT_EQ(GetText(*contact, OLESTR("Email2DisplayName")), "");
     ASSERT_EQ(Save(*contact), S_OK);
-    Object stored = CallForObject(*outlook.Items(kContactsFolder), u"GetFirst");
+    Object stored = CallForObject(*outlook.Items(kContactsFolder), OLESTR("GetFirst"));
     ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(GetText(*stored, u"FullName"), "Annie Baker");
-    EXPECT_EQ(GetText(*stored, u"FirstName"), "Anne");
+    EXPECT_EQ(GetText(*stored, OLESTR("FullName")), "Annie Baker");
+    EXPECT_EQ(GetText(*stored, OLESTR("FirstName")), "Anne");
 }
 
 TEST(NoteSubjectTest, SubjectIsTheFirstLineOfTheBody)
@@ -155,16 +157,16 @@ TEST(NoteSubjectTest, SubjectIsTheFirstLineOfTheBody)
     for (const auto& c : cases) {
         Object note = outlook.Add(kNotesFolder, kNoteItem);
         ASSERT_NE(note, nullptr);
-        ASSERT_EQ(note->PutString(u"Body", c.body), S_OK);
-        EXPECT_EQ(GetText(*note, u"Subject"), c.subject);
+        ASSERT_EQ(note->PutString(OLESTR("Body"), c.body), S_OK);
+        EXPECT_EQ(GetText(*note, OLESTR("Subject")), c.subject);
         ASSERT_EQ(Save(*note), S_OK);
     }
     Object items = outlook.Items(kNotesFolder);
     const Arg first(1);
-    Object stored = CallForObject(*items, u"Item", {&first});
+    Object stored = CallForObject(*items, OLESTR("Item"), {&first});
     ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(GetText(*stored, u"Subject"), "Shopping list");
-    EXPECT_EQ(GetText(*stored, u"Body"), "Shopping list\r\nmilk\r\nbread");
+    EXPECT_EQ(GetText(*stored, OLESTR("Subject")), "Shopping list");
+    EXPECT_EQ(GetText(*stored, OLESTR("Body")), "Shopping list\r\nmilk\r\nbread");
 }
 
 }  // namespace

@@ -17,10 +17,10 @@ int WalkLength(CDispCmd& items, HRESULT& end)
 {
     int length = 0;
     platform::VariantHolder current;
-    end = CallMethod(items, u"GetFirst", {}, current);
+    end = CallMethod(items, OLESTR("GetFirst"), {}, current);
     while (end == S_OK && current->vt == VT_DISPATCH && current->pdispVal) {
         ++length;
-        end = CallMethod(items, u"GetNext", {}, current);
+        end = CallMethod(items, OLESTR("GetNext"), {}, current);
     }
     return length;
 }
@@ -28,7 +28,7 @@ int WalkLength(CDispCmd& items, HRESULT& end)
 void SeedNotes(SimulatedOutlook& outlook, int count)
 {
     for (int i = 0; i < count; ++i)
-        outlook.AddSaved(kNotesFolder, kNoteItem, {{u"Body", "note"}});
+        outlook.AddSaved(kNotesFolder, kNoteItem, {{OLESTR("Body"), "note"}});
 }
 
 TEST(FaultInjectionTest, AOnceFaultFailsTheNextCallOnly)
@@ -53,11 +53,11 @@ TEST(FaultInjectionTest, AnAlwaysFaultFailsGetsPutsAndMethodsUntilCleared)
     olsim::InjectFault("ContactItem", "Save", E_OUTOFMEMORY);
     char text[16] = "";
     for (int attempt = 0; attempt < 2; ++attempt) {
-        EXPECT_EQ(contact->GetString(u"FullName", text, sizeof text), DISP_E_EXCEPTION);
-        EXPECT_EQ(contact->PutString(u"FullName", "A B"), DISP_E_EXCEPTION);
+        EXPECT_EQ(contact->GetString(OLESTR("FullName"), text, sizeof text), DISP_E_EXCEPTION);
+        EXPECT_EQ(contact->PutString(OLESTR("FullName"), "A B"), DISP_E_EXCEPTION);
         EXPECT_EQ(Save(*contact), E_OUTOFMEMORY);
     }
-    EXPECT_EQ(contact->PutString(u"LastName", "Other members work"), S_OK);
+    EXPECT_EQ(contact->PutString(OLESTR("LastName"), "Other members work"), S_OK);
     Object note = outlook.Add(kNotesFolder, kNoteItem);
     EXPECT_EQ(Save(*note), S_OK) << "only the named kind fails";
     EXPECT_EQ(outlook.Count(kContactsFolder), 0);
@@ -71,7 +71,7 @@ TEST(FaultInjectionTest, CreateInstanceCanBeMadeToFail)
     olsim::RegisterOutlookSimulator();
     olsim::InjectFault("Application", "CreateInstance", kAccessDenied, olsim::FaultRepeat::Once);
     CLSID clsid{};
-    ASSERT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), S_OK);
+    ASSERT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), S_OK);
     platform::ComPtr<IUnknown> unknown;
     EXPECT_EQ(CoCreateInstance(clsid, nullptr, 0x15, IID_IUnknown, unknown.PutVoid()), kAccessDenied);
     EXPECT_FALSE(unknown);
@@ -90,8 +90,8 @@ TEST(FaultInjectionTest, TheEnvironmentVariableInjectsFaultsAtRegistration)
     EXPECT_EQ(Save(*note), DISP_E_EXCEPTION);
     Object items = outlook.Items(kNotesFolder);
     platform::VariantHolder first;
-    EXPECT_EQ(CallMethod(*items, u"GetFirst", {}, first), E_FAIL);
-    EXPECT_EQ(CallMethod(*items, u"GetFirst", {}, first), S_OK);
+    EXPECT_EQ(CallMethod(*items, OLESTR("GetFirst"), {}, first), E_FAIL);
+    EXPECT_EQ(CallMethod(*items, OLESTR("GetFirst"), {}, first), S_OK);
 }
 
 TEST(FaultInjectionTest, BadFaultListsAreReportedAndInjectNothing)

@@ -22,17 +22,17 @@ struct KindCase {
     int folderNumber;
     int itemType;
     const char* listName;
-    const char16_t* textProperty;
+    const OLECHAR* textProperty;
     olsim::ItemKind kind;
 };
 
 void PrintTo(const KindCase& c, std::ostream* os) { *os << c.listName; }
 
 constexpr KindCase kKinds[] = {
-    {kContactsFolder, kContactItem, "contacts", u"LastName", olsim::ItemKind::Contact},
-    {kCalendarFolder, kAppointmentItem, "appointments", u"Subject", olsim::ItemKind::Appointment},
-    {kTasksFolder, kTaskItem, "tasks", u"Subject", olsim::ItemKind::Task},
-    {kNotesFolder, kNoteItem, "notes", u"Body", olsim::ItemKind::Note},
+    {kContactsFolder, kContactItem, "contacts", OLESTR("LastName"), olsim::ItemKind::Contact},
+    {kCalendarFolder, kAppointmentItem, "appointments", OLESTR("Subject"), olsim::ItemKind::Appointment},
+    {kTasksFolder, kTaskItem, "tasks", OLESTR("Subject"), olsim::ItemKind::Task},
+    {kNotesFolder, kNoteItem, "notes", OLESTR("Body"), olsim::ItemKind::Note},
 };
 
 class ItemDeleteTest : public ::testing::TestWithParam<KindCase> {
@@ -44,7 +44,7 @@ protected:
         for (const char* text : texts) {
             Object item = outlook.AddSaved(GetParam().folderNumber, GetParam().itemType,
                                            {{GetParam().textProperty, text}});
-            entryIds.push_back(item ? GetText(*item, u"EntryID") : std::string());
+            entryIds.push_back(item ? GetText(*item, OLESTR("EntryID")) : std::string());
         }
         return entryIds;
     }
@@ -52,7 +52,7 @@ protected:
     Object ItemAt(int position)
     {
         const Arg index(position);
-        return CallForObject(*outlook.Items(GetParam().folderNumber), u"Item", {&index});
+        return CallForObject(*outlook.Items(GetParam().folderNumber), OLESTR("Item"), {&index});
     }
 
     // The texts of a walk with GetFirst and GetNext.
@@ -60,11 +60,11 @@ protected:
     {
         std::vector<std::string> texts;
         platform::VariantHolder current;
-        HRESULT hr = CallMethod(items, u"GetFirst", {}, current);
+        HRESULT hr = CallMethod(items, OLESTR("GetFirst"), {}, current);
         while (hr == S_OK && current->vt == VT_DISPATCH && current->pdispVal) {
             CDispCmd item(current->pdispVal);
             texts.push_back(GetText(item, GetParam().textProperty));
-            hr = CallMethod(items, u"GetNext", {}, current);
+            hr = CallMethod(items, OLESTR("GetNext"), {}, current);
         }
         EXPECT_EQ(hr, S_OK);
         return texts;
@@ -72,9 +72,9 @@ protected:
 
     CallOutcome GetItemFromId(const std::string& entryId)
     {
-        const std::u16string wide(entryId.begin(), entryId.end());
+        const platform::OleString wide(entryId.begin(), entryId.end());
         const Arg id(wide.c_str());
-        return InvokeForOutcome(outlook.NameSpace(), u"GetItemFromID", CallKind::Method, {&id});
+        return InvokeForOutcome(outlook.NameSpace(), OLESTR("GetItemFromID"), CallKind::Method, {&id});
     }
 
     SimulatedOutlook outlook;
@@ -92,14 +92,14 @@ TEST_P(ItemDeleteTest, TheItemLeavesItsFolderForGood)
     const std::vector<std::string> ids = AddItems({"first", "second", "third"});
     Object second = ItemAt(2);
     ASSERT_NE(second, nullptr);
-    ASSERT_EQ(InvokeForOutcome(*second, u"Delete", CallKind::Method).hr, S_OK);
+    ASSERT_EQ(InvokeForOutcome(*second, OLESTR("Delete"), CallKind::Method).hr, S_OK);
 
     Object items = outlook.Items(GetParam().folderNumber);
-    EXPECT_EQ(GetNumber(*items, u"Count"), 2);
+    EXPECT_EQ(GetNumber(*items, OLESTR("Count")), 2);
     EXPECT_EQ(Walk(*items), (std::vector<std::string>{"first", "third"}));
     Object atTwo = ItemAt(2);
     ASSERT_NE(atTwo, nullptr);
-    EXPECT_EQ(GetText(*atTwo, u"EntryID"), ids[2]);
+    EXPECT_EQ(GetText(*atTwo, OLESTR("EntryID")), ids[2]);
     const CallOutcome lookup = GetItemFromId(ids[1]);
     EXPECT_EQ(lookup.hr, DISP_E_EXCEPTION);
     EXPECT_EQ(lookup.scode, kNotFound);
@@ -116,18 +116,18 @@ TEST_P(ItemDeleteTest, EveryCallThroughAStaleObjectFails)
 {
     AddItems({"doomed", "kept"});
     Object deleting = ItemAt(1);
-    Object openedEarlier = CallForObject(*outlook.Items(GetParam().folderNumber), u"GetFirst");
+    Object openedEarlier = CallForObject(*outlook.Items(GetParam().folderNumber), OLESTR("GetFirst"));
     ASSERT_NE(deleting, nullptr);
     ASSERT_NE(openedEarlier, nullptr);
-    ASSERT_EQ(InvokeForOutcome(*deleting, u"Delete", CallKind::Method).hr, S_OK);
+    ASSERT_EQ(InvokeForOutcome(*deleting, OLESTR("Delete"), CallKind::Method).hr, S_OK);
 
-    const Arg text(u"changed");
+    const Arg text(OLESTR("changed"));
     for (CDispCmd* stale : {deleting.get(), openedEarlier.get()}) {
         ExpectMovedOrDeleted(InvokeForOutcome(*stale, GetParam().textProperty, CallKind::Get));
-        ExpectMovedOrDeleted(InvokeForOutcome(*stale, u"EntryID", CallKind::Get));
+        ExpectMovedOrDeleted(InvokeForOutcome(*stale, OLESTR("EntryID"), CallKind::Get));
         ExpectMovedOrDeleted(InvokeForOutcome(*stale, GetParam().textProperty, CallKind::Put, {&text}));
-        ExpectMovedOrDeleted(InvokeForOutcome(*stale, u"Save", CallKind::Method));
-        ExpectMovedOrDeleted(InvokeForOutcome(*stale, u"Delete", CallKind::Method));
+        ExpectMovedOrDeleted(InvokeForOutcome(*stale, OLESTR("Save"), CallKind::Method));
+        ExpectMovedOrDeleted(InvokeForOutcome(*stale, OLESTR("Delete"), CallKind::Method));
     }
     Object items = outlook.Items(GetParam().folderNumber);
     EXPECT_EQ(Walk(*items), std::vector<std::string>{"kept"}) << "no failed call brought it back";
@@ -139,8 +139,8 @@ TEST_P(ItemDeleteTest, AnUnsavedItemIsDroppedWithoutTouchingTheFolder)
     Object fresh = outlook.Add(GetParam().folderNumber, GetParam().itemType);
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->PutString(GetParam().textProperty, "never saved"), S_OK);
-    ASSERT_EQ(InvokeForOutcome(*fresh, u"Delete", CallKind::Method).hr, S_OK);
-    ExpectMovedOrDeleted(InvokeForOutcome(*fresh, u"Save", CallKind::Method));
+    ASSERT_EQ(InvokeForOutcome(*fresh, OLESTR("Delete"), CallKind::Method).hr, S_OK);
+    ExpectMovedOrDeleted(InvokeForOutcome(*fresh, OLESTR("Save"), CallKind::Method));
     Object items = outlook.Items(GetParam().folderNumber);
     EXPECT_EQ(Walk(*items), std::vector<std::string>{"kept"});
 }
@@ -153,30 +153,30 @@ TEST_P(ItemDeleteTest, AnotherSessionOnTheProfileSeesTheDeletion)
 
     Object first = ItemAt(1);
     ASSERT_NE(first, nullptr);
-    ASSERT_EQ(InvokeForOutcome(*first, u"Delete", CallKind::Method).hr, S_OK);
+    ASSERT_EQ(InvokeForOutcome(*first, OLESTR("Delete"), CallKind::Method).hr, S_OK);
     EXPECT_EQ(other.Listing(GetParam().kind).size(), 2u);
     EXPECT_FALSE(other.LoadByEntryId(ids[0]).has_value());
 
     // And the other way round, in the middle of a walk that already passed the first item.
     Object items = outlook.Items(GetParam().folderNumber);
-    Object walked = CallForObject(*items, u"GetFirst");
+    Object walked = CallForObject(*items, OLESTR("GetFirst"));
     ASSERT_NE(walked, nullptr);
     EXPECT_EQ(GetText(*walked, GetParam().textProperty), "second");
     other.Delete(*other.LoadByEntryId(ids[2]));
     platform::VariantHolder next;
-    ASSERT_EQ(CallMethod(*items, u"GetNext", {}, next), S_OK);
+    ASSERT_EQ(CallMethod(*items, OLESTR("GetNext"), {}, next), S_OK);
     EXPECT_EQ(next->vt, VT_DISPATCH);
     EXPECT_EQ(next->pdispVal, nullptr) << "the walk passes over the item deleted meanwhile";
-    EXPECT_EQ(GetNumber(*items, u"Count"), 1);
+    EXPECT_EQ(GetNumber(*items, OLESTR("Count")), 1);
     EXPECT_EQ(GetItemFromId(ids[2]).hr, DISP_E_EXCEPTION);
 
     // An object this process opened before learns of it when it saves or deletes.
     Object secondAgain = ItemAt(1);
     ASSERT_NE(secondAgain, nullptr);
     other.Delete(*other.LoadByEntryId(ids[1]));
-    ExpectMovedOrDeleted(InvokeForOutcome(*secondAgain, u"Delete", CallKind::Method));
-    ExpectMovedOrDeleted(InvokeForOutcome(*walked, u"Save", CallKind::Method));
-    EXPECT_EQ(GetNumber(*items, u"Count"), 0);
+    ExpectMovedOrDeleted(InvokeForOutcome(*secondAgain, OLESTR("Delete"), CallKind::Method));
+    ExpectMovedOrDeleted(InvokeForOutcome(*walked, OLESTR("Save"), CallKind::Method));
+    EXPECT_EQ(GetNumber(*items, OLESTR("Count")), 0);
 }
 
 TEST_P(ItemDeleteTest, TheToolsListingLeavesTheDeletedItemOut)
@@ -184,7 +184,7 @@ TEST_P(ItemDeleteTest, TheToolsListingLeavesTheDeletedItemOut)
     const std::vector<std::string> ids = AddItems({"stays", "goes"});
     Object goes = ItemAt(2);
     ASSERT_NE(goes, nullptr);
-    ASSERT_EQ(InvokeForOutcome(*goes, u"Delete", CallKind::Method).hr, S_OK);
+    ASSERT_EQ(InvokeForOutcome(*goes, OLESTR("Delete"), CallKind::Method).hr, S_OK);
 
     std::ostringstream out;
     std::ostringstream err;

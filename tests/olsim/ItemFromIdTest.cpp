@@ -12,17 +12,17 @@ namespace {
 
 constexpr SCODE kNotFound = static_cast<SCODE>(0x8004010F);
 
-std::u16string Wide(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+platform::OleString Wide(const std::string& text) { return platform::OleString(text.begin(), text.end()); }
 
 Object ItemFromId(SimulatedOutlook& outlook, const std::string& entryId, const std::string* storeId = nullptr)
 {
-    const std::u16string wideId = Wide(entryId);
+    const platform::OleString wideId = Wide(entryId);
     const Arg id(wideId.c_str());
     if (!storeId)
-        return CallForObject(outlook.NameSpace(), u"GetItemFromID", {&id});
-    const std::u16string wideStore = Wide(*storeId);
+        return CallForObject(outlook.NameSpace(), OLESTR("GetItemFromID"), {&id});
+    const platform::OleString wideStore = Wide(*storeId);
     const Arg store(wideStore.c_str());
-    return CallForObject(outlook.NameSpace(), u"GetItemFromID", {&id, &store});
+    return CallForObject(outlook.NameSpace(), OLESTR("GetItemFromID"), {&id, &store});
 }
 
 TEST(ItemFromIdTest, FindsTheItemOfEveryFolderWithOrWithoutTheStore)
@@ -31,22 +31,22 @@ TEST(ItemFromIdTest, FindsTheItemOfEveryFolderWithOrWithoutTheStore)
     const struct {
         int folderNumber;
         int itemType;
-        const char16_t* textProperty;
+        const OLECHAR* textProperty;
         const char* text;
     } items[] = {
-        {kContactsFolder, kContactItem, u"LastName", "Okafor"},
-        {kCalendarFolder, kAppointmentItem, u"Subject", "Review"},
-        {kTasksFolder, kTaskItem, u"Subject", "Renew passport"},
-        {kNotesFolder, kNoteItem, u"Body", "Buy stamps"},
+        {kContactsFolder, kContactItem, OLESTR("LastName"), "Okafor"},
+        {kCalendarFolder, kAppointmentItem, OLESTR("Subject"), "Review"},
+        {kTasksFolder, kTaskItem, OLESTR("Subject"), "Renew passport"},
+        {kNotesFolder, kNoteItem, OLESTR("Body"), "Buy stamps"},
     };
-    const std::string storeId = GetText(*outlook.Folder(kContactsFolder), u"StoreID");
+    const std::string storeId = GetText(*outlook.Folder(kContactsFolder), OLESTR("StoreID"));
     for (const auto& c : items) {
         SCOPED_TRACE(c.text);
         // A neighbour in the same folder, so that a lookup by position would be caught.
         outlook.AddSaved(c.folderNumber, c.itemType, {{c.textProperty, "neighbour"}});
         Object saved = outlook.AddSaved(c.folderNumber, c.itemType, {{c.textProperty, c.text}});
         ASSERT_NE(saved, nullptr);
-        const std::string entryId = GetText(*saved, u"EntryID");
+        const std::string entryId = GetText(*saved, OLESTR("EntryID"));
         std::string lowerCase = entryId;
         std::transform(lowerCase.begin(), lowerCase.end(), lowerCase.begin(),
                        [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
@@ -55,7 +55,7 @@ TEST(ItemFromIdTest, FindsTheItemOfEveryFolderWithOrWithoutTheStore)
                                         std::pair{entryId, &storeId}, std::pair{lowerCase, &storeId}}) {
             Object found = ItemFromId(outlook, id, store);
             ASSERT_NE(found, nullptr);
-            EXPECT_EQ(GetText(*found, u"EntryID"), entryId);
+            EXPECT_EQ(GetText(*found, OLESTR("EntryID")), entryId);
             EXPECT_EQ(GetText(*found, c.textProperty), c.text);
         }
 
@@ -72,11 +72,11 @@ TEST(ItemFromIdTest, FindsTheItemOfEveryFolderWithOrWithoutTheStore)
 TEST(ItemFromIdTest, IdsItDoesNotFindFailAsOutlooksDo)
 {
     SimulatedOutlook outlook;
-    Object saved = outlook.AddSaved(kContactsFolder, kContactItem, {{u"LastName", "Here"}});
+    Object saved = outlook.AddSaved(kContactsFolder, kContactItem, {{OLESTR("LastName"), "Here"}});
     ASSERT_NE(saved, nullptr);
-    const std::string entryId = GetText(*saved, u"EntryID");
+    const std::string entryId = GetText(*saved, OLESTR("EntryID"));
     ASSERT_EQ(entryId.size(), 48u);
-    const std::string storeId = GetText(*outlook.Folder(kContactsFolder), u"StoreID");
+    const std::string storeId = GetText(*outlook.Folder(kContactsFolder), OLESTR("StoreID"));
     std::string otherStore = entryId;
     otherStore[8] = otherStore[8] == 'F' ? 'E' : 'F';
     std::string otherStoreId = storeId;
@@ -100,19 +100,20 @@ TEST(ItemFromIdTest, IdsItDoesNotFindFailAsOutlooksDo)
     };
     for (const auto& miss : misses) {
         SCOPED_TRACE(miss.label);
-        const std::u16string wideId = Wide(miss.entryId);
-        const std::u16string wideStore = Wide(miss.storeId);
+        const platform::OleString wideId = Wide(miss.entryId);
+        const platform::OleString wideStore = Wide(miss.storeId);
         const Arg id(wideId.c_str());
         const Arg store(wideStore.c_str());
         const CallOutcome outcome =
             miss.storeId.empty()
-                ? InvokeForOutcome(outlook.NameSpace(), u"GetItemFromID", CallKind::Method, {&id})
-                : InvokeForOutcome(outlook.NameSpace(), u"GetItemFromID", CallKind::Method, {&id, &store});
+                ? InvokeForOutcome(outlook.NameSpace(), OLESTR("GetItemFromID"), CallKind::Method, {&id})
+                : InvokeForOutcome(outlook.NameSpace(), OLESTR("GetItemFromID"), CallKind::Method, {&id, &store});
         EXPECT_EQ(outcome.hr, DISP_E_EXCEPTION);
         EXPECT_EQ(outcome.scode, kNotFound);
         EXPECT_EQ(outcome.description, "The operation failed. An object could not be found.");
     }
-    EXPECT_EQ(InvokeForOutcome(outlook.NameSpace(), u"GetItemFromID", CallKind::Method).hr, DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(InvokeForOutcome(outlook.NameSpace(), OLESTR("GetItemFromID"), CallKind::Method).hr,
+              DISP_E_BADPARAMCOUNT);
     EXPECT_EQ(outlook.Count(kContactsFolder), 1);
 }
 

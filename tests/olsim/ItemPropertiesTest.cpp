@@ -10,7 +10,7 @@ namespace {
 struct DefaultCase {
     int folderNumber;
     int itemType;
-    const char16_t* name;
+    const OLECHAR* name;
     VARTYPE type;
     double number;         // the value of a VT_I4, VT_BOOL (1 for true) or VT_DATE
     const char* text = "";  // the value of a VT_BSTR
@@ -20,43 +20,43 @@ struct DefaultCase {
 const double kNextHalfHour = DateOf(2024, 3, 15, 10, 30);
 
 const DefaultCase kDefaults[] = {
-    {kContactsFolder, kContactItem, u"FirstName", VT_BSTR, 0},
-    {kContactsFolder, kContactItem, u"FullName", VT_BSTR, 0},
-    {kContactsFolder, kContactItem, u"Email1DisplayName", VT_BSTR, 0},
-    {kContactsFolder, kContactItem, u"Birthday", VT_DATE, kNoneDate},
-    {kContactsFolder, kContactItem, u"Anniversary", VT_DATE, kNoneDate},
-    {kContactsFolder, kContactItem, u"Gender", VT_I4, 0},
-    {kContactsFolder, kContactItem, u"Categories", VT_BSTR, 0},
-    {kContactsFolder, kContactItem, u"Saved", VT_BOOL, 0},
-    {kContactsFolder, kContactItem, u"EntryID", VT_BSTR, 0},
-    {kCalendarFolder, kAppointmentItem, u"Start", VT_DATE, kNextHalfHour},
-    {kCalendarFolder, kAppointmentItem, u"Duration", VT_I4, 30},
-    {kCalendarFolder, kAppointmentItem, u"End", VT_DATE, DateOf(2024, 3, 15, 11, 0)},
-    {kCalendarFolder, kAppointmentItem, u"AllDayEvent", VT_BOOL, 0},
-    {kCalendarFolder, kAppointmentItem, u"IsRecurring", VT_BOOL, 0},
-    {kCalendarFolder, kAppointmentItem, u"ReminderSet", VT_BOOL, 1},
-    {kCalendarFolder, kAppointmentItem, u"ReminderMinutesBeforeStart", VT_I4, 15},
-    {kCalendarFolder, kAppointmentItem, u"BusyStatus", VT_I4, 2},
-    {kCalendarFolder, kAppointmentItem, u"Importance", VT_I4, 1},
-    {kCalendarFolder, kAppointmentItem, u"ReplyTime", VT_DATE, kNoneDate},
-    {kCalendarFolder, kAppointmentItem, u"NetMeetingServer", VT_BSTR, 0},
-    {kCalendarFolder, kAppointmentItem, u"Location", VT_BSTR, 0},
-    {kTasksFolder, kTaskItem, u"DueDate", VT_DATE, kNoneDate},
-    {kTasksFolder, kTaskItem, u"StartDate", VT_DATE, kNoneDate},
-    {kTasksFolder, kTaskItem, u"ReminderTime", VT_DATE, kNoneDate},
-    {kTasksFolder, kTaskItem, u"DateCompleted", VT_DATE, kNoneDate},
-    {kTasksFolder, kTaskItem, u"Complete", VT_BOOL, 0},
-    {kTasksFolder, kTaskItem, u"Importance", VT_I4, 1},
-    {kTasksFolder, kTaskItem, u"Status", VT_I4, 0},
-    {kTasksFolder, kTaskItem, u"PercentComplete", VT_I4, 0},
-    {kTasksFolder, kTaskItem, u"ResponseState", VT_I4, 0},
-    {kTasksFolder, kTaskItem, u"IsRecurring", VT_BOOL, 0},
-    {kTasksFolder, kTaskItem, u"Mileage", VT_BSTR, 0},
-    {kTasksFolder, kTaskItem, u"TeamTask", VT_BOOL, 0},
-    {kNotesFolder, kNoteItem, u"Color", VT_I4, 3},
-    {kNotesFolder, kNoteItem, u"Subject", VT_BSTR, 0},
-    {kNotesFolder, kNoteItem, u"Body", VT_BSTR, 0},
-    {kNotesFolder, kNoteItem, u"CreationTime", VT_DATE, kNoneDate},
+    {kContactsFolder, kContactItem, OLESTR("FirstName"), VT_BSTR, 0},
+    {kContactsFolder, kContactItem, OLESTR("FullName"), VT_BSTR, 0},
+    {kContactsFolder, kContactItem, OLESTR("Email1DisplayName"), VT_BSTR, 0},
+    {kContactsFolder, kContactItem, OLESTR("Birthday"), VT_DATE, kNoneDate},
+    {kContactsFolder, kContactItem, OLESTR("Anniversary"), VT_DATE, kNoneDate},
+    {kContactsFolder, kContactItem, OLESTR("Gender"), VT_I4, 0},
+    {kContactsFolder, kContactItem, OLESTR("Categories"), VT_BSTR, 0},
+    {kContactsFolder, kContactItem, OLESTR("Saved"), VT_BOOL, 0},
+    {kContactsFolder, kContactItem, OLESTR("EntryID"), VT_BSTR, 0},
+    {kCalendarFolder, kAppointmentItem, OLESTR("Start"), VT_DATE, kNextHalfHour},
+    {kCalendarFolder, kAppointmentItem, OLESTR("Duration"), VT_I4, 30},
+    {kCalendarFolder, kAppointmentItem, OLESTR("End"), VT_DATE, DateOf(2024, 3, 15, 11, 0)},
+    {kCalendarFolder, kAppointmentItem, OLESTR("AllDayEvent"), VT_BOOL, 0},
+    {kCalendarFolder, kAppointmentItem, OLESTR("IsRecurring"), VT_BOOL, 0},
+    {kCalendarFolder, kAppointmentItem, OLESTR("ReminderSet"), VT_BOOL, 1},
+    {kCalendarFolder, kAppointmentItem, OLESTR("ReminderMinutesBeforeStart"), VT_I4, 15},
+    {kCalendarFolder, kAppointmentItem, OLESTR("BusyStatus"), VT_I4, 2},
+    {kCalendarFolder, kAppointmentItem, OLESTR("Importance"), VT_I4, 1},
+    {kCalendarFolder, kAppointmentItem, OLESTR("ReplyTime"), VT_DATE, kNoneDate},
+    {kCalendarFolder, kAppointmentItem, OLESTR("NetMeetingServer"), VT_BSTR, 0},
+    {kCalendarFolder, kAppointmentItem, OLESTR("Location"), VT_BSTR, 0},
+    {kTasksFolder, kTaskItem, OLESTR("DueDate"), VT_DATE, kNoneDate},
+    {kTasksFolder, kTaskItem, OLESTR("StartDate"), VT_DATE, kNoneDate},
+    {kTasksFolder, kTaskItem, OLESTR("ReminderTime"), VT_DATE, kNoneDate},
+    {kTasksFolder, kTaskItem, OLESTR("DateCompleted"), VT_DATE, kNoneDate},
+    {kTasksFolder, kTaskItem, OLESTR("Complete"), VT_BOOL, 0},
+    {kTasksFolder, kTaskItem, OLESTR("Importance"), VT_I4, 1},
+    {kTasksFolder, kTaskItem, OLESTR("Status"), VT_I4, 0},
+    {kTasksFolder, kTaskItem, OLESTR("PercentComplete"), VT_I4, 0},
+    {kTasksFolder, kTaskItem, OLESTR("ResponseState"), VT_I4, 0},
+    {kTasksFolder, kTaskItem, OLESTR("IsRecurring"), VT_BOOL, 0},
+    {kTasksFolder, kTaskItem, OLESTR("Mileage"), VT_BSTR, 0},
+    {kTasksFolder, kTaskItem, OLESTR("TeamTask"), VT_BOOL, 0},
+    {kNotesFolder, kNoteItem, OLESTR("Color"), VT_I4, 3},
+    {kNotesFolder, kNoteItem, OLESTR("Subject"), VT_BSTR, 0},
+    {kNotesFolder, kNoteItem, OLESTR("Body"), VT_BSTR, 0},
+    {kNotesFolder, kNoteItem, OLESTR("CreationTime"), VT_DATE, kNoneDate},
 };
 
 TEST(ItemPropertiesTest, NewItemsAnswerEachPropertyWithItsTypeAndDefault)
@@ -64,7 +64,7 @@ TEST(ItemPropertiesTest, NewItemsAnswerEachPropertyWithItsTypeAndDefault)
     SimulatedOutlook outlook;
     for (const DefaultCase& c : kDefaults) {
         SCOPED_TRACE(testing::Message() << "folder " << c.folderNumber << " property "
-                                        << std::string(c.name, c.name + std::char_traits<char16_t>::length(c.name)));
+                                        << std::string(c.name, c.name + std::char_traits<OLECHAR>::length(c.name)));
         Object item = outlook.Add(c.folderNumber, c.itemType);
         ASSERT_NE(item, nullptr);
         platform::VariantHolder value;
@@ -92,17 +92,17 @@ TEST(ItemPropertiesTest, NewItemsAnswerEachPropertyWithItsTypeAndDefault)
 struct NameCase {
     int folderNumber;
     int itemType;
-    const char16_t* name;
+    const OLECHAR* name;
 };
 
 const NameCase kUnknownNames[] = {
-    {kCalendarFolder, kAppointmentItem, u"ReminderTime"},
-    {kNotesFolder, kNoteItem, u"UserProperties"},
-    {kNotesFolder, kNoteItem, u"GetRecurrencePattern"},
-    {kContactsFolder, kContactItem, u"GetRecurrencePattern"},
-    {kContactsFolder, kContactItem, u"DueDate"},
-    {kTasksFolder, kTaskItem, u"Location"},
-    {kContactsFolder, kContactItem, u"Vorname"},
+    {kCalendarFolder, kAppointmentItem, OLESTR("ReminderTime")},
+    {kNotesFolder, kNoteItem, OLESTR("UserProperties")},
+    {kNotesFolder, kNoteItem, OLESTR("GetRecurrencePattern")},
+    {kContactsFolder, kContactItem, OLESTR("GetRecurrencePattern")},
+    {kContactsFolder, kContactItem, OLESTR("DueDate")},
+    {kTasksFolder, kTaskItem, OLESTR("Location")},
+    {kContactsFolder, kContactItem, OLESTR("Vorname")},
 };
 
 TEST(ItemPropertiesTest, NamesTheKindDoesNotHaveAreUnknown)
@@ -127,9 +127,9 @@ TEST(ItemPropertiesTest, NamesResolveWithoutRegardToCaseUnderBothLocales)
     Object contact = outlook.Add(kContactsFolder, kContactItem);
     ASSERT_NE(contact, nullptr);
     DISPID expected = DISPID_UNKNOWN;
-    LPOLESTR canonical[] = {const_cast<LPOLESTR>(u"LastName")};
+    LPOLESTR canonical[] = {const_cast<LPOLESTR>(OLESTR("LastName"))};
     ASSERT_EQ(contact->GetDispatch()->GetIDsOfNames(IID_NULL, canonical, 1, 0x0800, &expected), S_OK);
-    for (const char16_t* spelling : {u"lastname", u"LASTNAME", u"lAsTnAmE"}) {
+    for (const OLECHAR* spelling : {OLESTR("lastname"), OLESTR("LASTNAME"), OLESTR("lAsTnAmE")}) {
         for (const LCID locale : {LCID{0x0800}, LCID{0x0409}}) {
             LPOLESTR names[] = {const_cast<LPOLESTR>(spelling)};
             DISPID id = DISPID_UNKNOWN;
@@ -137,19 +137,19 @@ TEST(ItemPropertiesTest, NamesResolveWithoutRegardToCaseUnderBothLocales)
             EXPECT_EQ(id, expected);
         }
     }
-    EXPECT_EQ(contact->PutString(u"lastname", "Lower"), S_OK);
-    EXPECT_EQ(GetText(*contact, u"LASTNAME"), "Lower");
+    EXPECT_EQ(contact->PutString(OLESTR("lastname"), "Lower"), S_OK);
+    EXPECT_EQ(GetText(*contact, OLESTR("LASTNAME")), "Lower");
 }
 
 const NameCase kReadOnly[] = {
-    {kContactsFolder, kContactItem, u"EntryID"},
-    {kContactsFolder, kContactItem, u"CreationTime"},
-    {kContactsFolder, kContactItem, u"LastModificationTime"},
-    {kContactsFolder, kContactItem, u"Saved"},
-    {kCalendarFolder, kAppointmentItem, u"IsRecurring"},
-    {kTasksFolder, kTaskItem, u"IsRecurring"},
-    {kTasksFolder, kTaskItem, u"ResponseState"},
-    {kNotesFolder, kNoteItem, u"Subject"},
+    {kContactsFolder, kContactItem, OLESTR("EntryID")},
+    {kContactsFolder, kContactItem, OLESTR("CreationTime")},
+    {kContactsFolder, kContactItem, OLESTR("LastModificationTime")},
+    {kContactsFolder, kContactItem, OLESTR("Saved")},
+    {kCalendarFolder, kAppointmentItem, OLESTR("IsRecurring")},
+    {kTasksFolder, kTaskItem, OLESTR("IsRecurring")},
+    {kTasksFolder, kTaskItem, OLESTR("ResponseState")},
+    {kNotesFolder, kNoteItem, OLESTR("Subject")},
 };
 
 TEST(ItemPropertiesTest, ReadOnlyPropertiesRefusePutsAndKeepTheirValue)
@@ -165,21 +165,21 @@ TEST(ItemPropertiesTest, ReadOnlyPropertiesRefusePutsAndKeepTheirValue)
         value->vt = before->vt;
         value->llVal = 1;
         if (before->vt == VT_BSTR)
-            value->bstrVal = SysAllocString(u"1");
+            value->bstrVal = SysAllocString(OLESTR("1"));
         EXPECT_EQ(item->PutProperty(c.name, value.Get()), DISP_E_EXCEPTION);
         platform::VariantHolder after;
         ASSERT_EQ(item->GetProperty(c.name, after.Get()), S_OK);
         EXPECT_EQ(after->vt, before->vt);
         if (before->vt == VT_BSTR)
-            EXPECT_EQ(std::u16string_view(after->bstrVal), std::u16string_view(before->bstrVal));
+            EXPECT_EQ(platform::OleStringView(after->bstrVal), platform::OleStringView(before->bstrVal));
         else
             EXPECT_EQ(after->llVal, before->llVal);
-        EXPECT_TRUE(GetFlag(*item, u"Saved")) << "a refused put changes nothing";
+        EXPECT_TRUE(GetFlag(*item, OLESTR("Saved"))) << "a refused put changes nothing";
     }
 }
 
 struct PutCase {
-    const char16_t* name;
+    const OLECHAR* name;
     VARIANT value;
     HRESULT expected;
     VARTYPE readType;
@@ -218,27 +218,27 @@ TEST(ItemPropertiesTest, PutsOfAnotherTypeAreConvertedOrRefused)
 {
     SimulatedOutlook outlook;
     const PutCase cases[] = {
-        {u"Ordinal", MakeVariant(VT_I2, 7), S_OK, VT_I4, 7, ""},
-        {u"Ordinal", MakeVariant(VT_R8, 2.5), S_OK, VT_I4, 2, ""},
-        {u"Ordinal", MakeVariant(VT_R8, 3.5), S_OK, VT_I4, 4, ""},
-        {u"Ordinal", MakeVariant(VT_BOOL, 1), S_OK, VT_I4, -1, ""},
-        {u"Ordinal", MakeVariant(VT_R8, 1e12), DISP_E_OVERFLOW, VT_I4, 0, ""},
-        {u"Complete", MakeVariant(VT_I4, 5), S_OK, VT_BOOL, 1, ""},
-        {u"Complete", MakeVariant(VT_I4, 0), S_OK, VT_BOOL, 0, ""},
-        {u"Mileage", MakeVariant(VT_I4, 120), S_OK, VT_BSTR, 0, "120"},
-        {u"Mileage", MakeVariant(VT_BOOL, 1), S_OK, VT_BSTR, 0, "True"},
-        {u"Mileage", MakeVariant(VT_R8, 2.25), S_OK, VT_BSTR, 0, "2.25"},
-        {u"Mileage", MakeVariant(VT_DATE, 45000), DISP_E_TYPEMISMATCH, VT_BSTR, 0, ""},
-        {u"DueDate", MakeVariant(VT_R8, 45000.5), S_OK, VT_DATE, 45000.5, ""},
-        {u"DueDate", MakeVariant(VT_I4, 45001), S_OK, VT_DATE, 45001, ""},
-        {u"DueDate", MakeVariant(VT_BOOL, 1), DISP_E_TYPEMISMATCH, VT_DATE, kNoneDate, ""},
-        {u"PercentComplete", MakeVariant(VT_I4, 101), DISP_E_EXCEPTION, VT_I4, 0, ""},
-        {u"Status", MakeVariant(VT_I4, 5), DISP_E_EXCEPTION, VT_I4, 0, ""},
-        {u"Importance", MakeVariant(VT_I4, 2), S_OK, VT_I4, 2, ""},
+        {OLESTR("Ordinal"), MakeVariant(VT_I2, 7), S_OK, VT_I4, 7, ""},
+        {OLESTR("Ordinal"), MakeVariant(VT_R8, 2.5), S_OK, VT_I4, 2, ""},
+        {OLESTR("Ordinal"), MakeVariant(VT_R8, 3.5), S_OK, VT_I4, 4, ""},
+        {OLESTR("Ordinal"), MakeVariant(VT_BOOL, 1), S_OK, VT_I4, -1, ""},
+        {OLESTR("Ordinal"), MakeVariant(VT_R8, 1e12), DISP_E_OVERFLOW, VT_I4, 0, ""},
+        {OLESTR("Complete"), MakeVariant(VT_I4, 5), S_OK, VT_BOOL, 1, ""},
+        {OLESTR("Complete"), MakeVariant(VT_I4, 0), S_OK, VT_BOOL, 0, ""},
+        {OLESTR("Mileage"), MakeVariant(VT_I4, 120), S_OK, VT_BSTR, 0, "120"},
+        {OLESTR("Mileage"), MakeVariant(VT_BOOL, 1), S_OK, VT_BSTR, 0, "True"},
+        {OLESTR("Mileage"), MakeVariant(VT_R8, 2.25), S_OK, VT_BSTR, 0, "2.25"},
+        {OLESTR("Mileage"), MakeVariant(VT_DATE, 45000), DISP_E_TYPEMISMATCH, VT_BSTR, 0, ""},
+        {OLESTR("DueDate"), MakeVariant(VT_R8, 45000.5), S_OK, VT_DATE, 45000.5, ""},
+        {OLESTR("DueDate"), MakeVariant(VT_I4, 45001), S_OK, VT_DATE, 45001, ""},
+        {OLESTR("DueDate"), MakeVariant(VT_BOOL, 1), DISP_E_TYPEMISMATCH, VT_DATE, kNoneDate, ""},
+        {OLESTR("PercentComplete"), MakeVariant(VT_I4, 101), DISP_E_EXCEPTION, VT_I4, 0, ""},
+        {OLESTR("Status"), MakeVariant(VT_I4, 5), DISP_E_EXCEPTION, VT_I4, 0, ""},
+        {OLESTR("Importance"), MakeVariant(VT_I4, 2), S_OK, VT_I4, 2, ""},
     };
     for (const PutCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "put of type " << c.value.vt << " into "
-                                        << std::string(c.name, c.name + std::char_traits<char16_t>::length(c.name)));
+                                        << std::string(c.name, c.name + std::char_traits<OLECHAR>::length(c.name)));
         Object task = outlook.Add(kTasksFolder, kTaskItem);
         ASSERT_NE(task, nullptr);
         VARIANT value = c.value;
@@ -263,24 +263,24 @@ TEST(ItemPropertiesTest, TextPutsAndObjectsIntoNumbers)
     Object task = outlook.Add(kTasksFolder, kTaskItem);
     ASSERT_NE(task, nullptr);
     const struct {
-        const char16_t* text;
+        const OLECHAR* text;
         HRESULT expected;
         LONG read;
-    } cases[] = {{u" 42 ", S_OK, 42}, {u"-7", S_OK, -7}, {u"forty", DISP_E_TYPEMISMATCH, -7},
-                 {u"", DISP_E_TYPEMISMATCH, -7}, {u"99999999999", DISP_E_OVERFLOW, -7}};
+    } cases[] = {{OLESTR(" 42 "), S_OK, 42}, {OLESTR("-7"), S_OK, -7}, {OLESTR("forty"), DISP_E_TYPEMISMATCH, -7},
+                 {OLESTR(""), DISP_E_TYPEMISMATCH, -7}, {OLESTR("99999999999"), DISP_E_OVERFLOW, -7}};
     for (const auto& c : cases) {
         platform::VariantHolder value;
         value->vt = VT_BSTR;
         value->bstrVal = SysAllocString(c.text);
-        EXPECT_EQ(task->PutProperty(u"Ordinal", value.Get()), c.expected);
-        EXPECT_EQ(GetNumber(*task, u"Ordinal"), c.read);
+        EXPECT_EQ(task->PutProperty(OLESTR("Ordinal"), value.Get()), c.expected);
+        EXPECT_EQ(GetNumber(*task, OLESTR("Ordinal")), c.read);
     }
     platform::VariantHolder object;
     object->vt = VT_DISPATCH;
     object->pdispVal = task->GetDispatch();
     object->pdispVal->AddRef();
-    EXPECT_EQ(task->PutProperty(u"Subject", object.Get()), DISP_E_TYPEMISMATCH);
-    EXPECT_EQ(task->PutProperty(u"Ordinal", object.Get()), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(task->PutProperty(OLESTR("Subject"), object.Get()), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(task->PutProperty(OLESTR("Ordinal"), object.Get()), DISP_E_TYPEMISMATCH);
 }
 
 TEST(ItemPropertiesTest, TextKeepsEveryCharacter)
@@ -289,11 +289,11 @@ TEST(ItemPropertiesTest, TextKeepsEveryCharacter)
     Object contact = outlook.Add(kContactsFolder, kContactItem);
     ASSERT_NE(contact, nullptr);
     const std::string text = "Zoë Ångström – 東京 😀";
-    ASSERT_EQ(contact->PutString(u"CompanyName", text.c_str()), S_OK);
+    ASSERT_EQ(contact->PutString(OLESTR("CompanyName"), text.c_str()), S_OK);
     ASSERT_EQ(Save(*contact), S_OK);
-    Object stored = CallForObject(*outlook.Items(kContactsFolder), u"GetFirst");
+    Object stored = CallForObject(*outlook.Items(kContactsFolder), OLESTR("GetFirst"));
     ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(GetText(*stored, u"CompanyName"), text);
+    EXPECT_EQ(GetText(*stored, OLESTR("CompanyName")), text);
 }
 
 }  // namespace

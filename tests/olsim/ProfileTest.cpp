@@ -44,7 +44,7 @@ std::string ProfileFile() { return std::getenv("OLSIM_PROFILE"); }
 HRESULT CreateOutlook()
 {
     CLSID clsid{};
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), S_OK);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), S_OK);
     platform::ComPtr<IUnknown> unknown;
     return CoCreateInstance(clsid, nullptr, 0x15, IID_IUnknown, unknown.PutVoid());
 }
@@ -53,48 +53,49 @@ TEST(ProfileTest, EveryKindsValuesSurviveAReopen)
 {
     SimulatedOutlook outlook;
     {
-        Object contact = outlook.AddSaved(kContactsFolder, kContactItem,
-                                          {{u"FirstName", "Rosa"}, {u"LastName", "Diaz"}, {u"Body", "Line 1\r\nLine 2"}});
+        Object contact = outlook.AddSaved(
+            kContactsFolder, kContactItem,
+            {{OLESTR("FirstName"), "Rosa"}, {OLESTR("LastName"), "Diaz"}, {OLESTR("Body"), "Line 1\r\nLine 2"}});
         ASSERT_NE(contact, nullptr);
-        EXPECT_EQ(contact->PutDate(u"Birthday", DateOf(1970, 3, 5)), S_OK);
-        EXPECT_EQ(contact->PutLong(u"Gender", 1), S_OK);
+        EXPECT_EQ(contact->PutDate(OLESTR("Birthday"), DateOf(1970, 3, 5)), S_OK);
+        EXPECT_EQ(contact->PutLong(OLESTR("Gender"), 1), S_OK);
         EXPECT_EQ(Save(*contact), S_OK);
         Object appointment = outlook.Add(kCalendarFolder, kAppointmentItem);
         ASSERT_NE(appointment, nullptr);
-        EXPECT_EQ(appointment->PutDate(u"Start", DateOf(2024, 6, 1, 9, 0)), S_OK);
-        EXPECT_EQ(appointment->PutLong(u"Duration", 45), S_OK);
-        EXPECT_EQ(appointment->PutBool(u"ReminderSet", false), S_OK);
+        EXPECT_EQ(appointment->PutDate(OLESTR("Start"), DateOf(2024, 6, 1, 9, 0)), S_OK);
+        EXPECT_EQ(appointment->PutLong(OLESTR("Duration"), 45), S_OK);
+        EXPECT_EQ(appointment->PutBool(OLESTR("ReminderSet"), false), S_OK);
         EXPECT_EQ(Save(*appointment), S_OK);
-        Object task = outlook.AddSaved(kTasksFolder, kTaskItem, {{u"Subject", "File taxes"}});
-        EXPECT_EQ(task->PutBool(u"Complete", true), S_OK);
-        EXPECT_EQ(task->PutLong(u"PercentComplete", 100), S_OK);
+        Object task = outlook.AddSaved(kTasksFolder, kTaskItem, {{OLESTR("Subject"), "File taxes"}});
+        EXPECT_EQ(task->PutBool(OLESTR("Complete"), true), S_OK);
+        EXPECT_EQ(task->PutLong(OLESTR("PercentComplete"), 100), S_OK);
         EXPECT_EQ(Save(*task), S_OK);
-        Object note = outlook.AddSaved(kNotesFolder, kNoteItem, {{u"Body", "Remember"}});
-        EXPECT_EQ(note->PutLong(u"Color", 1), S_OK);
+        Object note = outlook.AddSaved(kNotesFolder, kNoteItem, {{OLESTR("Body"), "Remember"}});
+        EXPECT_EQ(note->PutLong(OLESTR("Color"), 1), S_OK);
         EXPECT_EQ(Save(*note), S_OK);
     }
     outlook.Disconnect();
     outlook.Reconnect();
 
-    Object contact = CallForObject(*outlook.Items(kContactsFolder), u"GetFirst");
+    Object contact = CallForObject(*outlook.Items(kContactsFolder), OLESTR("GetFirst"));
     ASSERT_NE(contact, nullptr);
-    EXPECT_EQ(GetText(*contact, u"FullName"), "Rosa Diaz");
-    EXPECT_EQ(GetText(*contact, u"Body"), "Line 1\r\nLine 2");
-    EXPECT_DOUBLE_EQ(GetDateValue(*contact, u"Birthday"), DateOf(1970, 3, 5));
-    EXPECT_DOUBLE_EQ(GetDateValue(*contact, u"Anniversary"), kNoneDate);
-    EXPECT_EQ(GetNumber(*contact, u"Gender"), 1);
-    Object appointment = CallForObject(*outlook.Items(kCalendarFolder), u"GetFirst");
+    EXPECT_EQ(GetText(*contact, OLESTR("FullName")), "Rosa Diaz");
+    EXPECT_EQ(GetText(*contact, OLESTR("Body")), "Line 1\r\nLine 2");
+    EXPECT_DOUBLE_EQ(GetDateValue(*contact, OLESTR("Birthday")), DateOf(1970, 3, 5));
+    EXPECT_DOUBLE_EQ(GetDateValue(*contact, OLESTR("Anniversary")), kNoneDate);
+    EXPECT_EQ(GetNumber(*contact, OLESTR("Gender")), 1);
+    Object appointment = CallForObject(*outlook.Items(kCalendarFolder), OLESTR("GetFirst"));
     ASSERT_NE(appointment, nullptr);
-    EXPECT_DOUBLE_EQ(GetDateValue(*appointment, u"End"), DateOf(2024, 6, 1, 9, 45));
-    EXPECT_FALSE(GetFlag(*appointment, u"ReminderSet"));
-    Object task = CallForObject(*outlook.Items(kTasksFolder), u"GetFirst");
+    EXPECT_DOUBLE_EQ(GetDateValue(*appointment, OLESTR("End")), DateOf(2024, 6, 1, 9, 45));
+    EXPECT_FALSE(GetFlag(*appointment, OLESTR("ReminderSet")));
+    Object task = CallForObject(*outlook.Items(kTasksFolder), OLESTR("GetFirst"));
     ASSERT_NE(task, nullptr);
-    EXPECT_TRUE(GetFlag(*task, u"Complete"));
-    EXPECT_EQ(GetNumber(*task, u"PercentComplete"), 100);
-    Object note = CallForObject(*outlook.Items(kNotesFolder), u"GetFirst");
+    EXPECT_TRUE(GetFlag(*task, OLESTR("Complete")));
+    EXPECT_EQ(GetNumber(*task, OLESTR("PercentComplete")), 100);
+    Object note = CallForObject(*outlook.Items(kNotesFolder), OLESTR("GetFirst"));
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(GetText(*note, u"Subject"), "Remember");
-    EXPECT_EQ(GetNumber(*note, u"Color"), 1);
+    EXPECT_EQ(GetText(*note, OLESTR("Subject")), "Remember");
+    EXPECT_EQ(GetNumber(*note, OLESTR("Color")), 1);
 }
 
 TEST(ProfileTest, ProfileIsWrittenAheadAndCreatedInTheDataFolderByDefault)
@@ -104,7 +105,7 @@ TEST(ProfileTest, ProfileIsWrittenAheadAndCreatedInTheDataFolderByDefault)
     EXPECT_EQ(olsim::ProfilePath(), expected.string());
     {
         SimulatedOutlook outlook;
-        outlook.AddSaved(kNotesFolder, kNoteItem, {{u"Body", "here"}});
+        outlook.AddSaved(kNotesFolder, kNoteItem, {{OLESTR("Body"), "here"}});
     }
     ASSERT_TRUE(std::filesystem::exists(expected));
     sqlite3* db = nullptr;
@@ -160,7 +161,7 @@ TEST(ProfileTest, AnEmptyFileBecomesANewProfile)
 {
     std::ofstream(ProfileFile()).close();
     SimulatedOutlook outlook;
-    EXPECT_NE(outlook.AddSaved(kNotesFolder, kNoteItem, {{u"Body", "first"}}), nullptr);
+    EXPECT_NE(outlook.AddSaved(kNotesFolder, kNoteItem, {{OLESTR("Body"), "first"}}), nullptr);
     EXPECT_EQ(outlook.Count(kNotesFolder), 1);
 }
 
@@ -179,34 +180,34 @@ TEST(ProfileTest, RegistrationPublishesTheProfilesVersionAndUnregistrationRemove
         char version[OUTLOOK_VERSION_SIZE] = "unchanged";
         EXPECT_TRUE(GetOutlookVersion(version));
         EXPECT_STREQ(version, c.published);
-        EXPECT_EQ(GetText(outlook.Application(), u"Version"), c.published);
+        EXPECT_EQ(GetText(outlook.Application(), OLESTR("Version")), c.published);
     }
     char version[OUTLOOK_VERSION_SIZE] = "unchanged";
     EXPECT_FALSE(GetOutlookVersion(version));
     EXPECT_STREQ(version, "unchanged");
     CLSID clsid{};
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), CO_E_CLASSSTRING);
 }
 
 TEST(ProfileTest, ASaveOfAnItemDeletedMeanwhileFailsAndWritesNothing)
 {
     SimulatedOutlook outlook;
-    outlook.AddSaved(kContactsFolder, kContactItem, {{u"LastName", "Gone"}});
+    outlook.AddSaved(kContactsFolder, kContactItem, {{OLESTR("LastName"), "Gone"}});
     Object items = outlook.Items(kContactsFolder);
-    Object contact = CallForObject(*items, u"GetFirst");
+    Object contact = CallForObject(*items, OLESTR("GetFirst"));
     ASSERT_NE(contact, nullptr);
     {
         olsim::ProfileStore other(ProfileFile());
         EXPECT_EQ(other.Clear(olsim::ItemKind::Contact), 1u);
     }
-    EXPECT_EQ(GetNumber(*items, u"Count"), 0) << "another process's change is seen";
+    EXPECT_EQ(GetNumber(*items, OLESTR("Count")), 0) << "another process's change is seen";
     LogCapture log;
-    EXPECT_EQ(contact->PutString(u"LastName", "Back"), S_OK);
+    EXPECT_EQ(contact->PutString(OLESTR("LastName"), "Back"), S_OK);
     EXPECT_EQ(Save(*contact), DISP_E_EXCEPTION);
     ASSERT_EQ(log.Lines().size(), 1u);
     EXPECT_NE(log.Lines()[0].find("moved or deleted"), std::string::npos) << log.Lines()[0];
-    EXPECT_EQ(GetNumber(*items, u"Count"), 0);
-    EXPECT_FALSE(GetFlag(*contact, u"Saved"));
+    EXPECT_EQ(GetNumber(*items, OLESTR("Count")), 0);
+    EXPECT_FALSE(GetFlag(*contact, OLESTR("Saved")));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ Arg::Arg(int number)
     m_value->lVal = number;
 }
 
-Arg::Arg(const char16_t* text)
+Arg::Arg(const OLECHAR* text)
 {
     m_value->vt = VT_BSTR;
     m_value->bstrVal = SysAllocString(text);
@@ -45,7 +45,7 @@ double DateOf(int year, int month, int day, int hour, int minute, int second)
     return date;
 }
 
-HRESULT CallMethod(CDispCmd& target, const char16_t* name, std::initializer_list<const Arg*> args,
+HRESULT CallMethod(CDispCmd& target, const OLECHAR* name, std::initializer_list<const Arg*> args,
                    platform::VariantHolder& result)
 {
     // COM order: the last argument first. The copies share what the Args own.
@@ -56,7 +56,7 @@ HRESULT CallMethod(CDispCmd& target, const char16_t* name, std::initializer_list
     return target.Call(name, comOrder.data(), static_cast<UINT>(comOrder.size()), result.Get());
 }
 
-Object CallForObject(CDispCmd& target, const char16_t* name, std::initializer_list<const Arg*> args)
+Object CallForObject(CDispCmd& target, const OLECHAR* name, std::initializer_list<const Arg*> args)
 {
     platform::VariantHolder result;
     const HRESULT hr = CallMethod(target, name, args, result);
@@ -67,7 +67,7 @@ Object CallForObject(CDispCmd& target, const char16_t* name, std::initializer_li
     return std::make_unique<CDispCmd>(result->pdispVal);
 }
 
-Object GetObjectProperty(CDispCmd& target, const char16_t* name)
+Object GetObjectProperty(CDispCmd& target, const OLECHAR* name)
 {
     IDispatch* object = nullptr;
     EXPECT_EQ(target.GetObject(name, &object), S_OK);
@@ -78,7 +78,7 @@ Object GetObjectProperty(CDispCmd& target, const char16_t* name)
     return wrapped;
 }
 
-CallOutcome InvokeForOutcome(CDispCmd& target, const char16_t* name, CallKind kind,
+CallOutcome InvokeForOutcome(CDispCmd& target, const OLECHAR* name, CallKind kind,
                              std::initializer_list<const Arg*> args)
 {
     CallOutcome outcome;
@@ -109,28 +109,28 @@ CallOutcome InvokeForOutcome(CDispCmd& target, const char16_t* name, CallKind ki
     return outcome;
 }
 
-std::string GetText(CDispCmd& target, const char16_t* name)
+std::string GetText(CDispCmd& target, const OLECHAR* name)
 {
     std::vector<char> buffer(32768, '\0');
     EXPECT_EQ(target.GetString(name, buffer.data(), static_cast<int>(buffer.size())), S_OK);
     return buffer.data();
 }
 
-LONG GetNumber(CDispCmd& target, const char16_t* name)
+LONG GetNumber(CDispCmd& target, const OLECHAR* name)
 {
     LONG value = -12345;
     EXPECT_EQ(target.GetLong(name, &value), S_OK);
     return value;
 }
 
-bool GetFlag(CDispCmd& target, const char16_t* name)
+bool GetFlag(CDispCmd& target, const OLECHAR* name)
 {
     bool value = false;
     EXPECT_EQ(target.GetBool(name, &value), S_OK);
     return value;
 }
 
-double GetDateValue(CDispCmd& target, const char16_t* name)
+double GetDateValue(CDispCmd& target, const OLECHAR* name)
 {
     double value = -1;
     EXPECT_EQ(target.GetDate(name, &value), S_OK);
@@ -140,7 +140,7 @@ double GetDateValue(CDispCmd& target, const char16_t* name)
 HRESULT Save(CDispCmd& item)
 {
     platform::VariantHolder result;
-    return CallMethod(item, u"Save", {}, result);
+    return CallMethod(item, OLESTR("Save"), {}, result);
 }
 
 SimulatedOutlook::SimulatedOutlook() : m_clock(platform::MakeSystemTime(2024, 3, 15, 10, 10, 0)) { Reconnect(); }
@@ -155,15 +155,15 @@ void SimulatedOutlook::Reconnect()
 {
     olsim::RegisterOutlookSimulator();
     CLSID clsid{};
-    ASSERT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), S_OK);
+    ASSERT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), S_OK);
     platform::ComPtr<IUnknown> unknown;
     ASSERT_EQ(CoCreateInstance(clsid, nullptr, 0x15, IID_IUnknown, unknown.PutVoid()), S_OK);
     ASSERT_EQ(OleRun(unknown.Get()), S_OK);
     platform::ComPtr<IDispatch> dispatch;
     ASSERT_EQ(unknown.QueryInto(IID_IDispatch, dispatch), S_OK);
     m_application = std::make_unique<CDispCmd>(dispatch.Get());
-    const Arg mapi(u"MAPI");
-    m_nameSpace = CallForObject(*m_application, u"GetNameSpace", {&mapi});
+    const Arg mapi(OLESTR("MAPI"));
+    m_nameSpace = CallForObject(*m_application, OLESTR("GetNameSpace"), {&mapi});
     ASSERT_NE(m_nameSpace, nullptr);
 }
 
@@ -177,13 +177,13 @@ void SimulatedOutlook::Disconnect()
 Object SimulatedOutlook::Folder(int folderNumber)
 {
     const Arg number(folderNumber);
-    return CallForObject(*m_nameSpace, u"GetDefaultFolder", {&number});
+    return CallForObject(*m_nameSpace, OLESTR("GetDefaultFolder"), {&number});
 }
 
 Object SimulatedOutlook::Items(int folderNumber)
 {
     Object folder = Folder(folderNumber);
-    return folder ? GetObjectProperty(*folder, u"Items") : nullptr;
+    return folder ? GetObjectProperty(*folder, OLESTR("Items")) : nullptr;
 }
 
 Object SimulatedOutlook::Add(int folderNumber, int itemType)
@@ -192,11 +192,11 @@ Object SimulatedOutlook::Add(int folderNumber, int itemType)
     if (!items)
         return nullptr;
     const Arg type(itemType);
-    return CallForObject(*items, u"Add", {&type});
+    return CallForObject(*items, OLESTR("Add"), {&type});
 }
 
 Object SimulatedOutlook::AddSaved(int folderNumber, int itemType,
-                                  std::initializer_list<std::pair<const char16_t*, const char*>> texts)
+                                  std::initializer_list<std::pair<const OLECHAR*, const char*>> texts)
 {
     Object item = Add(folderNumber, itemType);
     if (!item)
@@ -210,7 +210,7 @@ Object SimulatedOutlook::AddSaved(int folderNumber, int itemType,
 LONG SimulatedOutlook::Count(int folderNumber)
 {
     Object items = Items(folderNumber);
-    return items ? GetNumber(*items, u"Count") : -1;
+    return items ? GetNumber(*items, OLESTR("Count")) : -1;
 }
 
 }  // namespace olsim_test

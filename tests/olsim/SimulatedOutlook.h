@@ -34,7 +34,7 @@ enum class CallKind { Method, Get, Put };
 class Arg {
 public:
     Arg(int number);
-    Arg(const char16_t* text);
+    Arg(const OLECHAR* text);
     Arg(bool flag);
     static Arg ByRef(LONG* number);
     const VARIANT& Get() const { return *m_value.Get(); }
@@ -48,12 +48,12 @@ private:
 double DateOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
 // Calls a method; the result VARIANT is returned in result (which is cleared first).
-HRESULT CallMethod(CDispCmd& target, const char16_t* name, std::initializer_list<const Arg*> args,
+HRESULT CallMethod(CDispCmd& target, const OLECHAR* name, std::initializer_list<const Arg*> args,
                    platform::VariantHolder& result);
 // A method call that must give an object; null (with a test failure) when it does not.
-Object CallForObject(CDispCmd& target, const char16_t* name, std::initializer_list<const Arg*> args = {});
+Object CallForObject(CDispCmd& target, const OLECHAR* name, std::initializer_list<const Arg*> args = {});
 // A property that must give an object.
-Object GetObjectProperty(CDispCmd& target, const char16_t* name);
+Object GetObjectProperty(CDispCmd& target, const OLECHAR* name);
 
 // What a call reported: its HRESULT and, for DISP_E_EXCEPTION, Outlook's code and words.
 struct CallOutcome {
@@ -63,13 +63,13 @@ struct CallOutcome {
 };
 // A call made straight through IDispatch, which CDispCmd does not do, so that the
 // exception's details arrive. A put passes its one argument as the value.
-CallOutcome InvokeForOutcome(CDispCmd& target, const char16_t* name, CallKind kind,
+CallOutcome InvokeForOutcome(CDispCmd& target, const OLECHAR* name, CallKind kind,
                              std::initializer_list<const Arg*> args = {});
 
-std::string GetText(CDispCmd& target, const char16_t* name);
-LONG GetNumber(CDispCmd& target, const char16_t* name);
-bool GetFlag(CDispCmd& target, const char16_t* name);
-double GetDateValue(CDispCmd& target, const char16_t* name);
+std::string GetText(CDispCmd& target, const OLECHAR* name);
+LONG GetNumber(CDispCmd& target, const OLECHAR* name);
+bool GetFlag(CDispCmd& target, const OLECHAR* name);
+double GetDateValue(CDispCmd& target, const OLECHAR* name);
 HRESULT Save(CDispCmd& item);
 
 class SimulatedOutlook {
@@ -90,7 +90,8 @@ public:
     // A new unsaved item added through the folder's Items.
     Object Add(int folderNumber, int itemType);
     // A new item with the given texts put, saved.
-    Object AddSaved(int folderNumber, int itemType, std::initializer_list<std::pair<const char16_t*, const char*>> texts);
+    Object AddSaved(int folderNumber, int itemType,
+                    std::initializer_list<std::pair<const OLECHAR*, const char*>> texts);
     LONG Count(int folderNumber);
 
     // Lets go of the connection and the registration, as when the program ends.

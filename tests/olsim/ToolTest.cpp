@@ -105,17 +105,17 @@ TEST(ToolTest, SeededSampleIsWhatOutlookAndTheCsvListingShow)
     int withUserProperties = 0;
     for (std::size_t i = 0; i < contacts.size(); ++i) {
         const Arg position(static_cast<int>(i + 1));
-        Object contact = CallForObject(*items, u"Item", {&position});
+        Object contact = CallForObject(*items, OLESTR("Item"), {&position});
         ASSERT_NE(contact, nullptr);
-        EXPECT_EQ(contacts[i].at("EntryID"), GetText(*contact, u"EntryID"));
-        EXPECT_EQ(contacts[i].at("FullName"), GetText(*contact, u"FullName"));
-        EXPECT_EQ(contacts[i].at("Email1Address"), GetText(*contact, u"Email1Address"));
+        EXPECT_EQ(contacts[i].at("EntryID"), GetText(*contact, OLESTR("EntryID")));
+        EXPECT_EQ(contacts[i].at("FullName"), GetText(*contact, OLESTR("FullName")));
+        EXPECT_EQ(contacts[i].at("Email1Address"), GetText(*contact, OLESTR("Email1Address")));
         EXPECT_FALSE(contacts[i].at("FullName").empty());
-        const bool hasAddress = !GetText(*contact, u"BusinessAddressCity").empty() ||
-                                !GetText(*contact, u"HomeAddressCity").empty() ||
-                                !GetText(*contact, u"OtherAddressCity").empty();
+        const bool hasAddress = !GetText(*contact, OLESTR("BusinessAddressCity")).empty() ||
+                                !GetText(*contact, OLESTR("HomeAddressCity")).empty() ||
+                                !GetText(*contact, OLESTR("OtherAddressCity")).empty();
         withAddress += hasAddress ? 1 : 0;
-        const LONG userProperties = GetNumber(*GetObjectProperty(*contact, u"UserProperties"), u"Count");
+        const LONG userProperties = GetNumber(*GetObjectProperty(*contact, OLESTR("UserProperties")), OLESTR("Count"));
         withUserProperties += userProperties > 0 ? 1 : 0;
         EXPECT_EQ(contacts[i].at("UserProperties").empty(), userProperties == 0);
     }
@@ -225,8 +225,8 @@ TEST(ToolTest, JsonListingEscapesTextsAndGivesNullForNoDate)
 {
     {
         SimulatedOutlook outlook;
-        outlook.AddSaved(kNotesFolder, kNoteItem, {{u"Body", "Say \"hi\"\r\nback\\slash\ttab"}});
-        outlook.AddSaved(kTasksFolder, kTaskItem, {{u"Subject", "no dates"}});
+        outlook.AddSaved(kNotesFolder, kNoteItem, {{OLESTR("Body"), "Say \"hi\"\r\nback\\slash\ttab"}});
+        outlook.AddSaved(kTasksFolder, kTaskItem, {{OLESTR("Subject"), "no dates"}});
     }
     ToolRun run = RunTool({"list", "notes", "--format", "json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;

@@ -56,7 +56,7 @@ TEST_P(AdapterFaultRows, AUserPropertyOutlookRefusesIsLoggedAndTheContactStillWr
     EXPECT_EQ(m_outlook.Count(), nBefore + 1);
     Object contact = m_outlook.ContactAt(nBefore + 1);
     ASSERT_NE(contact, nullptr);
-    EXPECT_EQ(Text(*contact, u"LastName"), "Baker");
+    EXPECT_EQ(Text(*contact, OLESTR("LastName")), "Baker");
     EXPECT_EQ(UserProperties(*contact), row.userProperties);
     const std::string log = m_log.Text();
     EXPECT_NE(log.find(std::string("[!!!] - ") + row.szErrorLine + "\r\n"), std::string::npos) << log;

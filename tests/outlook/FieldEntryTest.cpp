@@ -28,7 +28,7 @@ TEST_F(FieldEntryTest, ANewCustomColumnHoldsTheDefaultFixedText)
     EXPECT_EQ(pEntry->nType, CUSTOM_KIND_TEXT);
     EXPECT_EQ(pEntry->nLength, 0);
     ASSERT_EQ(pEntry->vValue.vt, VT_BSTR);
-    EXPECT_EQ(std::u16string(pEntry->vValue.bstrVal), u"Custom Text");
+    EXPECT_EQ(platform::OleString(pEntry->vValue.bstrVal), OLESTR("Custom Text"));
     EXPECT_TRUE(IsCustomField(pEntry));
 
     FreeCustomFieldEntry(pEntry);
@@ -86,7 +86,7 @@ TEST_F(FieldEntryTest, FreeingTheChosenColumnsLeavesTheSharedFixedTextToItsOrigi
     fieldList.RemoveAll(true);
 
     ASSERT_EQ(pText->vValue.vt, VT_BSTR);
-    EXPECT_EQ(std::u16string(pText->vValue.bstrVal), u"Custom Text");
+    EXPECT_EQ(platform::OleString(pText->vValue.bstrVal), OLESTR("Custom Text"));
     FreeCustomFieldEntry(pText);
     FreeCustomFieldEntry(pSequence);
 }

@@ -25,7 +25,7 @@ Object WrapResult(HRESULT hr, platform::VariantHolder& result)
     return std::make_unique<CDispCmd>(result->pdispVal);
 }
 
-Object CallWithLong(CDispCmd& target, const char16_t* name, LONG nArgument)
+Object CallWithLong(CDispCmd& target, const OLECHAR* name, LONG nArgument)
 {
     VARIANT argument;
     VariantInit(&argument);
@@ -35,7 +35,7 @@ Object CallWithLong(CDispCmd& target, const char16_t* name, LONG nArgument)
     return WrapResult(target.Call(name, &argument, 1, result.Get()), result);
 }
 
-Object GetObjectOf(CDispCmd& target, const char16_t* name)
+Object GetObjectOf(CDispCmd& target, const OLECHAR* name)
 {
     IDispatch* pDisp = nullptr;
     EXPECT_EQ(target.GetObject(name, &pDisp), S_OK);
@@ -45,7 +45,7 @@ Object GetObjectOf(CDispCmd& target, const char16_t* name)
 
 void Put(CDispCmd& item, const Property& property)
 {
-    const char16_t* name = property.name.c_str();
+    const OLECHAR* name = property.name.c_str();
     switch (property.value.kind) {
     case Value::Kind::Text:
         EXPECT_EQ(item.PutString(name, property.value.text.c_str()), S_OK);
@@ -71,12 +71,12 @@ void AddUserProperty(CDispCmd& properties, const UserProperty& property)
     args[1].vt = VT_BSTR;
     args[1].bstrVal = name.Get();
     platform::VariantHolder result;
-    Object added = WrapResult(properties.Call(u"Add", args, 2, result.Get()), result);
+    Object added = WrapResult(properties.Call(OLESTR("Add"), args, 2, result.Get()), result);
     ASSERT_NE(added, nullptr);
     if (bText)
-        EXPECT_EQ(added->PutString(u"Value", std::get<std::string>(property.value).c_str()), S_OK);
+        EXPECT_EQ(added->PutString(OLESTR("Value"), std::get<std::string>(property.value).c_str()), S_OK);
     else
-        EXPECT_EQ(added->PutLong(u"Value", std::get<LONG>(property.value)), S_OK);
+        EXPECT_EQ(added->PutLong(OLESTR("Value"), std::get<LONG>(property.value)), S_OK);
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ ContactsOutlook::ContactsOutlook() : m_clock(platform::MakeSystemTime(2024, 3, 1
 {
     olsim::RegisterOutlookSimulator();
     CLSID clsid{};
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), S_OK);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), S_OK);
     platform::ComPtr<IUnknown> unknown;
     EXPECT_EQ(CoCreateInstance(clsid, nullptr, kServerContexts, IID_IUnknown, unknown.PutVoid()), S_OK);
     platform::ComPtr<IDispatch> dispatch;
@@ -102,13 +102,13 @@ ContactsOutlook::ContactsOutlook() : m_clock(platform::MakeSystemTime(2024, 3, 1
     if (!dispatch)
         return;
     CDispCmd application(dispatch.Get());
-    const platform::BstrHolder mapi(u"MAPI");
+    const platform::BstrHolder mapi(OLESTR("MAPI"));
     VARIANT argument;
     VariantInit(&argument);
     argument.vt = VT_BSTR;
     argument.bstrVal = mapi.Get();
     platform::VariantHolder result;
-    m_nameSpace = WrapResult(application.Call(u"GetNameSpace", &argument, 1, result.Get()), result);
+    m_nameSpace = WrapResult(application.Call(OLESTR("GetNameSpace"), &argument, 1, result.Get()), result);
 }
 
 ContactsOutlook::~ContactsOutlook()
@@ -122,15 +122,15 @@ Object ContactsOutlook::Items()
 {
     if (!m_nameSpace)
         return nullptr;
-    Object folder = CallWithLong(*m_nameSpace, u"GetDefaultFolder", kContactsFolder);
-    return folder ? GetObjectOf(*folder, u"Items") : nullptr;
+    Object folder = CallWithLong(*m_nameSpace, OLESTR("GetDefaultFolder"), kContactsFolder);
+    return folder ? GetObjectOf(*folder, OLESTR("Items")) : nullptr;
 }
 
 std::string ContactsOutlook::AddContact(const std::vector<Property>& properties,
                                         const std::vector<UserProperty>& userProperties)
 {
     Object items = Items();
-    Object item = items ? CallWithLong(*items, u"Add", kContactItem) : nullptr;
+    Object item = items ? CallWithLong(*items, OLESTR("Add"), kContactItem) : nullptr;
     if (!item) {
         ADD_FAILURE() << "no new contact";
         return {};
@@ -138,42 +138,42 @@ std::string ContactsOutlook::AddContact(const std::vector<Property>& properties,
     for (const Property& property : properties)
         Put(*item, property);
     if (!userProperties.empty()) {
-        Object collection = GetObjectOf(*item, u"UserProperties");
+        Object collection = GetObjectOf(*item, OLESTR("UserProperties"));
         for (const UserProperty& property : userProperties)
             AddUserProperty(*collection, property);
     }
     platform::VariantHolder result;
-    EXPECT_EQ(item->Call(u"Save", nullptr, 0, result.Get()), S_OK);
-    return Text(*item, u"EntryID");
+    EXPECT_EQ(item->Call(OLESTR("Save"), nullptr, 0, result.Get()), S_OK);
+    return Text(*item, OLESTR("EntryID"));
 }
 
 LONG ContactsOutlook::Count()
 {
     Object items = Items();
-    return items ? Number(*items, u"Count") : -1;
+    return items ? Number(*items, OLESTR("Count")) : -1;
 }
 
 Object ContactsOutlook::ContactAt(LONG nPosition)
 {
     Object items = Items();
-    return items ? CallWithLong(*items, u"Item", nPosition) : nullptr;
+    return items ? CallWithLong(*items, OLESTR("Item"), nPosition) : nullptr;
 }
 
-std::string Text(CDispCmd& object, const char16_t* name)
+std::string Text(CDispCmd& object, const OLECHAR* name)
 {
     std::vector<char> buffer(32768, '\0');
     EXPECT_EQ(object.GetString(name, buffer.data(), static_cast<int>(buffer.size())), S_OK);
     return buffer.data();
 }
 
-LONG Number(CDispCmd& object, const char16_t* name)
+LONG Number(CDispCmd& object, const OLECHAR* name)
 {
     LONG value = -12345;
     EXPECT_EQ(object.GetLong(name, &value), S_OK);
     return value;
 }
 
-DATE DateValue(CDispCmd& object, const char16_t* name)
+DATE DateValue(CDispCmd& object, const OLECHAR* name)
 {
     DATE value = -1.0;
     EXPECT_EQ(object.GetDate(name, &value), S_OK);
@@ -183,17 +183,17 @@ DATE DateValue(CDispCmd& object, const char16_t* name)
 std::vector<std::pair<std::string, std::string>> UserProperties(CDispCmd& contact)
 {
     std::vector<std::pair<std::string, std::string>> found;
-    Object collection = GetObjectOf(contact, u"UserProperties");
+    Object collection = GetObjectOf(contact, OLESTR("UserProperties"));
     if (!collection)
         return found;
-    const LONG nCount = Number(*collection, u"Count");
+    const LONG nCount = Number(*collection, OLESTR("Count"));
     for (LONG i = 1; i <= nCount; ++i) {
-        Object property = CallWithLong(*collection, u"Item", i);
+        Object property = CallWithLong(*collection, OLESTR("Item"), i);
         if (!property)
             break;
         char szValue[256] = "#";
-        property->GetString(u"Value", szValue, sizeof szValue);
-        found.emplace_back(Text(*property, u"Name"), szValue);
+        property->GetString(OLESTR("Value"), szValue, sizeof szValue);
+        found.emplace_back(Text(*property, OLESTR("Name")), szValue);
     }
     return found;
 }

@@ -35,13 +35,13 @@ struct Value {
 };
 
 struct Property {
-    std::u16string name;
+    platform::OleString name;
     Value value;
 };
 
 // A user-defined property: a text one, or a number one (Outlook's type 3) when text is absent.
 struct UserProperty {
-    std::u16string name;
+    platform::OleString name;
     std::variant<std::string, LONG> value;
 };
 
@@ -72,9 +72,9 @@ private:
     Object m_nameSpace;
 };
 
-std::string Text(CDispCmd& object, const char16_t* name);
-LONG Number(CDispCmd& object, const char16_t* name);
-DATE DateValue(CDispCmd& object, const char16_t* name);
+std::string Text(CDispCmd& object, const OLECHAR* name);
+LONG Number(CDispCmd& object, const OLECHAR* name);
+DATE DateValue(CDispCmd& object, const OLECHAR* name);
 // Name and value text of every user property of the contact (a value that is not text reads as "#").
 std::vector<std::pair<std::string, std::string>> UserProperties(CDispCmd& contact);
 

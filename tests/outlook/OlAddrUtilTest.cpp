@@ -24,86 +24,86 @@ using MemberOf = char* (*)(CommAddrRec&);
 // A text property of a contact, the CSV field that exports it (0: none) and the record
 // member it is carried to (null: the image only).
 struct CarriedProperty {
-    const char16_t* szProperty;
+    const OLECHAR* szProperty;
     unsigned nCsvId;
     MemberOf member;
 };
 
 const CarriedProperty kCarried[] = {
-    {u"Account", 1, MEMBER(szAccount)},
-    {u"AssistantName", 3, MEMBER(szAssistantName)},
-    {u"AssistantTelephoneNumber", 4, MEMBER(szAssistantPhone)},
-    {u"Business2TelephoneNumber", 6, MEMBER(szWorkPhone2)},
-    {u"BusinessAddressCity", 7, MEMBER(szWorkCity)},
-    {u"BusinessAddressCountry", 8, MEMBER(szWorkCountry)},
-    {u"BusinessAddressPostalCode", 9, MEMBER(szWorkPostal)},
-    {u"BusinessAddressPostOfficeBox", 10, nullptr},
-    {u"BusinessAddressState", 11, MEMBER(szWorkState)},
-    {u"BusinessAddressStreet", 12, MEMBER(szWorkStreet)},
-    {u"BusinessFaxNumber", 13, MEMBER(szWorkFax)},
-    {u"BusinessHomePage", 14, MEMBER(szWorkHomePage)},
-    {u"BusinessTelephoneNumber", 15, MEMBER(szWorkPhone)},
-    {u"CallbackTelephoneNumber", 16, MEMBER(szCallbackPhone)},
-    {u"CarTelephoneNumber", 17, MEMBER(szCarPhone)},
-    {u"CompanyMainTelephoneNumber", 18, nullptr},
-    {u"CompanyName", 19, MEMBER(szCompany)},
-    {u"ComputerNetworkName", 20, nullptr},
-    {u"CustomerID", 21, MEMBER(szCustomerId)},
-    {u"Department", 22, MEMBER(szDepartment)},
-    {u"Email1Address", 23, MEMBER(szEmail)},
-    {u"Email1AddressType", 24, nullptr},
-    {u"Email1DisplayName", 25, nullptr},
-    {u"Email2Address", 26, MEMBER(szEmail2)},
-    {u"Email2AddressType", 27, nullptr},
-    {u"Email2DisplayName", 28, nullptr},
-    {u"Email3Address", 29, MEMBER(szEmail3)},
-    {u"Email3AddressType", 30, nullptr},
-    {u"Email3DisplayName", 31, nullptr},
-    {u"FirstName", 32, MEMBER(szFirstName)},
-    {u"FTPSite", 33, MEMBER(szFtpSite)},
-    {u"FullName", 73, MEMBER(szDisplayName)},
-    {u"Hobby", 35, MEMBER(szHobby)},
-    {u"Home2TelephoneNumber", 36, MEMBER(szHomePhone2)},
-    {u"HomeAddressCity", 37, MEMBER(szHomeCity)},
-    {u"HomeAddressCountry", 38, MEMBER(szHomeCountry)},
-    {u"HomeAddressPostalCode", 39, MEMBER(szHomePostal)},
-    {u"HomeAddressPostOfficeBox", 40, nullptr},
-    {u"HomeAddressState", 41, MEMBER(szHomeState)},
-    {u"HomeAddressStreet", 42, MEMBER(szHomeStreet)},
-    {u"HomeFaxNumber", 43, MEMBER(szHomeFax)},
-    {u"HomeTelephoneNumber", 44, MEMBER(szHomePhone)},
-    {u"IMAddress", 77, MEMBER(szIM1)},
-    {u"Initials", 0, MEMBER(szPrefix)},
-    {u"ISDNNumber", 45, nullptr},
-    {u"JobTitle", 46, MEMBER(szTitle)},
-    {u"Language", 76, MEMBER(szLanguage)},
-    {u"LastName", 47, MEMBER(szLastName)},
-    {u"MailingAddressCity", 48, nullptr},
-    {u"MailingAddressCountry", 49, nullptr},
-    {u"MailingAddressPostalCode", 50, nullptr},
-    {u"MailingAddressPostOfficeBox", 51, nullptr},
-    {u"MailingAddressState", 52, nullptr},
-    {u"MailingAddressStreet", 53, nullptr},
-    {u"ManagerName", 54, MEMBER(szManagerName)},
-    {u"MiddleName", 55, MEMBER(szMiddleName)},
-    {u"MobileTelephoneNumber", 56, MEMBER(szMobilePhone)},
-    {u"NickName", 57, MEMBER(szNickName)},
-    {u"OtherAddressCity", 58, MEMBER(szOtherCity)},
-    {u"OtherAddressCountry", 59, MEMBER(szOtherCountry)},
-    {u"OtherAddressPostalCode", 60, MEMBER(szOtherPostal)},
-    {u"OtherAddressPostOfficeBox", 61, nullptr},
-    {u"OtherAddressState", 62, MEMBER(szOtherState)},
-    {u"OtherAddressStreet", 63, MEMBER(szOtherStreet)},
-    {u"OtherTelephoneNumber", 70, MEMBER(szOtherPhone)},
-    {u"PagerNumber", 72, MEMBER(szPager)},
-    {u"PersonalHomePage", 0, MEMBER(szPersonalHomePage)},
-    {u"PrimaryTelephoneNumber", 65, MEMBER(szPrimaryPhone)},
-    {u"Profession", 66, MEMBER(szProfession)},
-    {u"RadioTelephoneNumber", 71, MEMBER(szRadioPhone)},
-    {u"Spouse", 74, MEMBER(szSpouseName)},
-    {u"WebPage", 67, nullptr},
-    {u"Body", 68, MEMBER(szNote)},
-    {u"Categories", 78, MEMBER(szCategory)},
+    {OLESTR("Account"), 1, MEMBER(szAccount)},
+    {OLESTR("AssistantName"), 3, MEMBER(szAssistantName)},
+    {OLESTR("AssistantTelephoneNumber"), 4, MEMBER(szAssistantPhone)},
+    {OLESTR("Business2TelephoneNumber"), 6, MEMBER(szWorkPhone2)},
+    {OLESTR("BusinessAddressCity"), 7, MEMBER(szWorkCity)},
+    {OLESTR("BusinessAddressCountry"), 8, MEMBER(szWorkCountry)},
+    {OLESTR("BusinessAddressPostalCode"), 9, MEMBER(szWorkPostal)},
+    {OLESTR("BusinessAddressPostOfficeBox"), 10, nullptr},
+    {OLESTR("BusinessAddressState"), 11, MEMBER(szWorkState)},
+    {OLESTR("BusinessAddressStreet"), 12, MEMBER(szWorkStreet)},
+    {OLESTR("BusinessFaxNumber"), 13, MEMBER(szWorkFax)},
+    {OLESTR("BusinessHomePage"), 14, MEMBER(szWorkHomePage)},
+    {OLESTR("BusinessTelephoneNumber"), 15, MEMBER(szWorkPhone)},
+    {OLESTR("CallbackTelephoneNumber"), 16, MEMBER(szCallbackPhone)},
+    {OLESTR("CarTelephoneNumber"), 17, MEMBER(szCarPhone)},
+    {OLESTR("CompanyMainTelephoneNumber"), 18, nullptr},
+    {OLESTR("CompanyName"), 19, MEMBER(szCompany)},
+    {OLESTR("ComputerNetworkName"), 20, nullptr},
+    {OLESTR("CustomerID"), 21, MEMBER(szCustomerId)},
+    {OLESTR("Department"), 22, MEMBER(szDepartment)},
+    {OLESTR("Email1Address"), 23, MEMBER(szEmail)},
+    {OLESTR("Email1AddressType"), 24, nullptr},
+    {OLESTR("Email1DisplayName"), 25, nullptr},
+    {OLESTR("Email2Address"), 26, MEMBER(szEmail2)},
+    {OLESTR("Email2AddressType"), 27, nullptr},
+    {OLESTR("Email2DisplayName"), 28, nullptr},
+    {OLESTR("Email3Address"), 29, MEMBER(szEmail3)},
+    {OLESTR("Email3AddressType"), 30, nullptr},
+    {OLESTR("Email3DisplayName"), 31, nullptr},
+    {OLESTR("FirstName"), 32, MEMBER(szFirstName)},
+    {OLESTR("FTPSite"), 33, MEMBER(szFtpSite)},
+    {OLESTR("FullName"), 73, MEMBER(szDisplayName)},
+    {OLESTR("Hobby"), 35, MEMBER(szHobby)},
+    {OLESTR("Home2TelephoneNumber"), 36, MEMBER(szHomePhone2)},
+    {OLESTR("HomeAddressCity"), 37, MEMBER(szHomeCity)},
+    {OLESTR("HomeAddressCountry"), 38, MEMBER(szHomeCountry)},
+    {OLESTR("HomeAddressPostalCode"), 39, MEMBER(szHomePostal)},
+    {OLESTR("HomeAddressPostOfficeBox"), 40, nullptr},
+    {OLESTR("HomeAddressState"), 41, MEMBER(szHomeState)},
+    {OLESTR("HomeAddressStreet"), 42, MEMBER(szHomeStreet)},
+    {OLESTR("HomeFaxNumber"), 43, MEMBER(szHomeFax)},
+    {OLESTR("HomeTelephoneNumber"), 44, MEMBER(szHomePhone)},
+    {OLESTR("IMAddress"), 77, MEMBER(szIM1)},
+    {OLESTR("Initials"), 0, MEMBER(szPrefix)},
+    {OLESTR("ISDNNumber"), 45, nullptr},
+    {OLESTR("JobTitle"), 46, MEMBER(szTitle)},
+    {OLESTR("Language"), 76, MEMBER(szLanguage)},
+    {OLESTR("LastName"), 47, MEMBER(szLastName)},
+    {OLESTR("MailingAddressCity"), 48, nullptr},
+    {OLESTR("MailingAddressCountry"), 49, nullptr},
+    {OLESTR("MailingAddressPostalCode"), 50, nullptr},
+    {OLESTR("MailingAddressPostOfficeBox"), 51, nullptr},
+    {OLESTR("MailingAddressState"), 52, nullptr},
+    {OLESTR("MailingAddressStreet"), 53, nullptr},
+    {OLESTR("ManagerName"), 54, MEMBER(szManagerName)},
+    {OLESTR("MiddleName"), 55, MEMBER(szMiddleName)},
+    {OLESTR("MobileTelephoneNumber"), 56, MEMBER(szMobilePhone)},
+    {OLESTR("NickName"), 57, MEMBER(szNickName)},
+    {OLESTR("OtherAddressCity"), 58, MEMBER(szOtherCity)},
+    {OLESTR("OtherAddressCountry"), 59, MEMBER(szOtherCountry)},
+    {OLESTR("OtherAddressPostalCode"), 60, MEMBER(szOtherPostal)},
+    {OLESTR("OtherAddressPostOfficeBox"), 61, nullptr},
+    {OLESTR("OtherAddressState"), 62, MEMBER(szOtherState)},
+    {OLESTR("OtherAddressStreet"), 63, MEMBER(szOtherStreet)},
+    {OLESTR("OtherTelephoneNumber"), 70, MEMBER(szOtherPhone)},
+    {OLESTR("PagerNumber"), 72, MEMBER(szPager)},
+    {OLESTR("PersonalHomePage"), 0, MEMBER(szPersonalHomePage)},
+    {OLESTR("PrimaryTelephoneNumber"), 65, MEMBER(szPrimaryPhone)},
+    {OLESTR("Profession"), 66, MEMBER(szProfession)},
+    {OLESTR("RadioTelephoneNumber"), 71, MEMBER(szRadioPhone)},
+    {OLESTR("Spouse"), 74, MEMBER(szSpouseName)},
+    {OLESTR("WebPage"), 67, nullptr},
+    {OLESTR("Body"), 68, MEMBER(szNote)},
+    {OLESTR("Categories"), 78, MEMBER(szCategory)},
 };
 
 // Short enough for the narrowest image member (8 bytes).
@@ -112,7 +112,7 @@ std::string SampleValue(std::size_t nRow)
     return "p" + std::to_string(nRow);
 }
 
-std::string Narrow(const char16_t* szWide)
+std::string Narrow(const OLECHAR* szWide)
 {
     std::string text;
     for (; *szWide; ++szWide)
@@ -144,10 +144,10 @@ std::unique_ptr<CommAddrRec> CsvRecord(const std::vector<std::pair<unsigned, con
 
 std::vector<Property> Person(const char* szFirst, const char* szLast, const char* szEmail, const char* szMobile)
 {
-    return {{u"FirstName", Value::Text(szFirst)},
-            {u"LastName", Value::Text(szLast)},
-            {u"Email1Address", Value::Text(szEmail)},
-            {u"MobileTelephoneNumber", Value::Text(szMobile)}};
+    return {{OLESTR("FirstName"), Value::Text(szFirst)},
+            {OLESTR("LastName"), Value::Text(szLast)},
+            {OLESTR("Email1Address"), Value::Text(szEmail)},
+            {OLESTR("MobileTelephoneNumber"), Value::Text(szMobile)}};
 }
 
 // ---- loading ----
@@ -158,9 +158,9 @@ TEST(OlAddrLoad, EveryPropertyReachesImageRecordAndExportText)
     std::vector<Property> properties;
     for (std::size_t i = 0; i < std::size(kCarried); ++i)
         properties.push_back({kCarried[i].szProperty, Value::Text(SampleValue(i))});
-    properties.push_back({u"Suffix", Value::Text("Jr.")});
-    properties.push_back({u"Birthday", Value::Date(DateOf(1970, 3, 5))});
-    properties.push_back({u"Gender", Value::Long(2)});
+    properties.push_back({OLESTR("Suffix"), Value::Text("Jr.")});
+    properties.push_back({OLESTR("Birthday"), Value::Date(DateOf(1970, 3, 5))});
+    properties.push_back({OLESTR("Gender"), Value::Long(2)});
     const std::string entryId = outlook.AddContact(properties);
     ASSERT_FALSE(entryId.empty());
 
@@ -225,11 +225,13 @@ TEST(OlAddrLoad, ContactsLoadInFolderOrderAndReloadReplacesThem)
 TEST(OlAddrLoad, UserPropertiesFillTheFirstTenSlots)
 {
     ContactsOutlook outlook;
-    outlook.AddContact(Person("Ann", "Lee", "ann@example.com", "111"),
-                       {{u"Team", std::string("Blue")}, {u"Score", LONG{7}}, {u"Badge", std::string("B-12")}});
+    outlook.AddContact(
+        Person("Ann", "Lee", "ann@example.com", "111"),
+        {{OLESTR("Team"), std::string("Blue")}, {OLESTR("Score"), LONG{7}}, {OLESTR("Badge"), std::string("B-12")}});
     std::vector<UserProperty> twelve;
     for (int i = 1; i <= 12; ++i)
-        twelve.push_back({u"Extra" + std::u16string(1, static_cast<char16_t>(u'A' + i - 1)), "v" + std::to_string(i)});
+        twelve.push_back(
+            {OLESTR("Extra") + platform::OleString(1, static_cast<OLECHAR>('A' + i - 1)), "v" + std::to_string(i)});
     outlook.AddContact(Person("Bob", "Ray", "bob@example.com", "222"), twelve);
 
     OlAddrUtil adapter;
@@ -295,12 +297,12 @@ class OlAddrSave : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_annId = m_outlook.AddContact({{u"FirstName", Value::Text("Ann")},
-                                        {u"LastName", Value::Text("Lee")},
-                                        {u"Email1Address", Value::Text("ann@example.com")},
-                                        {u"MobileTelephoneNumber", Value::Text("111")},
-                                        {u"CompanyName", Value::Text("Acme")},
-                                        {u"Gender", Value::Long(1)}});
+        m_annId = m_outlook.AddContact({{OLESTR("FirstName"), Value::Text("Ann")},
+                                        {OLESTR("LastName"), Value::Text("Lee")},
+                                        {OLESTR("Email1Address"), Value::Text("ann@example.com")},
+                                        {OLESTR("MobileTelephoneNumber"), Value::Text("111")},
+                                        {OLESTR("CompanyName"), Value::Text("Acme")},
+                                        {OLESTR("Gender"), Value::Long(1)}});
         m_outlook.AddContact(Person("Bob", "Ray", "bob@example.com", "222"));
         m_adapter = std::make_unique<OlAddrUtil>();
         ASSERT_TRUE(m_adapter->LoadItems());
@@ -311,7 +313,7 @@ protected:
 
     void TearDown() override { m_adapter.reset(); }
 
-    std::string TextAt(LONG nPosition, const char16_t* szProperty)
+    std::string TextAt(LONG nPosition, const OLECHAR* szProperty)
     {
         Object contact = m_outlook.ContactAt(nPosition);
         return contact ? Text(*contact, szProperty) : "<none>";
@@ -320,7 +322,7 @@ protected:
     bool WrittenSinceSetUp(LONG nPosition)
     {
         Object contact = m_outlook.ContactAt(nPosition);
-        return contact && DateValue(*contact, u"LastModificationTime") == DateOf(2024, 4, 1, 9, 0);
+        return contact && DateValue(*contact, OLESTR("LastModificationTime")) == DateOf(2024, 4, 1, 9, 0);
     }
 
     ContactsOutlook m_outlook;
@@ -345,14 +347,14 @@ TEST_F(OlAddrSave, SameKeyOtherContentUpdatesTheFirstContactAndKeepsWhatTheRowLe
 
     EXPECT_EQ(m_outlook.Count(), 2);
     EXPECT_TRUE(WrittenSinceSetUp(1));
-    EXPECT_EQ(TextAt(1, u"MobileTelephoneNumber"), "999");
-    EXPECT_EQ(TextAt(1, u"HomeTelephoneNumber"), "555");
-    EXPECT_EQ(TextAt(1, u"CompanyName"), "Acme") << "an empty text never clears Outlook's value";
+    EXPECT_EQ(TextAt(1, OLESTR("MobileTelephoneNumber")), "999");
+    EXPECT_EQ(TextAt(1, OLESTR("HomeTelephoneNumber")), "555");
+    EXPECT_EQ(TextAt(1, OLESTR("CompanyName")), "Acme") << "an empty text never clears Outlook's value";
     Object ann = m_outlook.ContactAt(1);
     ASSERT_NE(ann, nullptr);
-    EXPECT_EQ(Number(*ann, u"Gender"), 1) << "an update keeps the contact's gender";
+    EXPECT_EQ(Number(*ann, OLESTR("Gender")), 1) << "an update keeps the contact's gender";
     EXPECT_FALSE(WrittenSinceSetUp(2));
-    EXPECT_EQ(TextAt(2, u"MobileTelephoneNumber"), "222");
+    EXPECT_EQ(TextAt(2, OLESTR("MobileTelephoneNumber")), "222");
 
     const std::vector<CommAddrRec*> records = StoredRecords(*m_adapter);
     ASSERT_EQ(records.size(), 2u);
@@ -369,8 +371,8 @@ TEST_F(OlAddrSave, NewContactIsAddedAndAnIdenticalSecondRowSkipped)
     auto pRec = CsvRecord({{32, "Cy"}, {47, "Doe"}, {23, "cy@example.com"}, {56, "333"}, {19, "Initech"}});
     EXPECT_TRUE(m_adapter->SaveRecord(pRec.get()));
     ASSERT_EQ(m_outlook.Count(), 3);
-    EXPECT_EQ(TextAt(3, u"FirstName"), "Cy");
-    EXPECT_EQ(TextAt(3, u"CompanyName"), "Initech");
+    EXPECT_EQ(TextAt(3, OLESTR("FirstName")), "Cy");
+    EXPECT_EQ(TextAt(3, OLESTR("CompanyName")), "Initech");
 
     const std::vector<CommAddrRec*> records = StoredRecords(*m_adapter);
     ASSERT_EQ(records.size(), 3u);
@@ -378,7 +380,7 @@ TEST_F(OlAddrSave, NewContactIsAddedAndAnIdenticalSecondRowSkipped)
     ASSERT_NE(pImage, nullptr);
     Object added = m_outlook.ContactAt(3);
     ASSERT_NE(added, nullptr);
-    EXPECT_EQ(std::string(pImage->EntryID), Text(*added, u"EntryID"));
+    EXPECT_EQ(std::string(pImage->EntryID), Text(*added, OLESTR("EntryID")));
     EXPECT_EQ(pRec->pNative, nullptr) << "the caller's record is left as it was";
 
     auto pSecond = CsvRecord({{32, "Cy"}, {47, "Doe"}, {23, "cy@example.com"}, {56, "333"}, {19, "Initech"}});
@@ -388,8 +390,8 @@ TEST_F(OlAddrSave, NewContactIsAddedAndAnIdenticalSecondRowSkipped)
     auto pChanged = CsvRecord({{32, "Cy"}, {47, "Doe"}, {23, "cy@example.com"}, {56, "444"}});
     EXPECT_TRUE(m_adapter->SaveRecord(pChanged.get()));
     EXPECT_EQ(m_outlook.Count(), 3);
-    EXPECT_EQ(TextAt(3, u"MobileTelephoneNumber"), "444");
-    EXPECT_EQ(TextAt(1, u"MobileTelephoneNumber"), "111");
+    EXPECT_EQ(TextAt(3, OLESTR("MobileTelephoneNumber")), "444");
+    EXPECT_EQ(TextAt(1, OLESTR("MobileTelephoneNumber")), "111");
 }
 
 struct RefusalCase {
@@ -444,7 +446,7 @@ TEST_F(OlAddrSave, UpdateSucceedsOnlyWhenTheContactIsWritten)
         EXPECT_TRUE(m_log.HasLine(c.szLogLine)) << c.szWhat;
         const char* szExpected = c.bWritten ? "999" : "111";
         EXPECT_STREQ(StoredRecords(*m_adapter)[0]->szMobilePhone, szExpected) << c.szWhat;
-        EXPECT_EQ(TextAt(1, u"MobileTelephoneNumber"), szExpected) << c.szWhat;
+        EXPECT_EQ(TextAt(1, OLESTR("MobileTelephoneNumber")), szExpected) << c.szWhat;
     }
 }
 
@@ -467,8 +469,8 @@ TEST_F(OlAddrSave, ReorderedFolderStillUpdatesTheRightContact)
 
     auto pRec = CsvRecord({{32, "Cy"}, {47, "Doe"}, {23, "cy@example.com"}, {56, "999"}});
     EXPECT_TRUE(m_adapter->SaveRecord(pRec.get()));
-    EXPECT_EQ(TextAt(3, u"MobileTelephoneNumber"), "999");
-    EXPECT_EQ(TextAt(1, u"MobileTelephoneNumber"), "111");
+    EXPECT_EQ(TextAt(3, OLESTR("MobileTelephoneNumber")), "999");
+    EXPECT_EQ(TextAt(1, OLESTR("MobileTelephoneNumber")), "111");
     EXPECT_FALSE(WrittenSinceSetUp(1));
     EXPECT_NE(m_log.Text().find("is not the one loaded there"), std::string::npos);
 }

@@ -42,8 +42,9 @@ struct FakeDispatchOutlook {
         nameSpaceResult.reset();
         createFailure = S_OK;
         created = 0;
-        app->SetMethod(u"GetNameSpace", [this](const DISPPARAMS& params, VARIANT* pResult) {
-            if (params.cArgs != 1 || params.rgvarg[0].vt != VT_BSTR || std::u16string(params.rgvarg[0].bstrVal) != u"MAPI")
+        app->SetMethod(OLESTR("GetNameSpace"), [this](const DISPPARAMS& params, VARIANT* pResult) {
+            if (params.cArgs != 1 || params.rgvarg[0].vt != VT_BSTR
+                || platform::OleString(params.rgvarg[0].bstrVal) != OLESTR("MAPI"))
                 return DISP_E_TYPEMISMATCH;
             if (nameSpaceResult)
                 return VariantCopy(pResult, &*nameSpaceResult);
@@ -154,7 +155,7 @@ protected:
 
     void RegisterOutlook()
     {
-        m_registration.emplace(u"Outlook.Application", kOutlookClass, m_outlook.Factory());
+        m_registration.emplace(OLESTR("Outlook.Application"), kOutlookClass, m_outlook.Factory());
     }
     static void InstallOutlookVersion(WORD wMajor, WORD wMinor, WORD wBuild, WORD wRevision)
     {
@@ -266,7 +267,7 @@ TEST_F(OlCommTest, AFailingStepLogsItsErrorAndUndoesTheConnection)
             m_outlook.app->RefuseDispatchInterface();
             break;
         case Fault::NameSpaceFails:
-            m_outlook.app->FailInvoke(u"GetNameSpace", DISP_E_EXCEPTION);
+            m_outlook.app->FailInvoke(OLESTR("GetNameSpace"), DISP_E_EXCEPTION);
             break;
         case Fault::NoNameSpace:
             m_outlook.nameSpaceResult = empty;

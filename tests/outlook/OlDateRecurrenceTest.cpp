@@ -17,7 +17,7 @@ namespace {
 
 // A pattern member Outlook is given, in this order, after its RecurrenceType.
 struct MemberPut {
-    const char16_t* szName;
+    const OLECHAR* szName;
     LONG nValue;
 };
 
@@ -48,34 +48,40 @@ TEST(OlDateRecurrence, OutlookPatternsReadIntoTheRecordsCodesAndOnlyTheirOwnMemb
     AdapterSim sim;
     // Each case also gives Outlook a member its type does not carry, which must not arrive.
     const ReadCase cases[] = {
-        {"daily", 0, {{u"Interval", 2}, {u"DayOfWeekMask", 62}, {u"DayOfMonth", 9}}, 0, 1, 2, 62, 0, 0, 0, false},
-        {"weekly", 1, {{u"Interval", 3}, {u"DayOfWeekMask", 10}, {u"MonthOfYear", 5}}, 0, 2, 3, 10, 0, 0, 0, false},
-        {"month nth", 3, {{u"Interval", 1}, {u"Instance", 2}, {u"DayOfWeekMask", 4}, {u"DayOfMonth", 9}}, 0, 3, 1, 4, 0,
-         0, 2, false},
-        {"monthly", 2, {{u"Interval", 2}, {u"DayOfMonth", 15}, {u"DayOfWeekMask", 4}}, DateOf(2024, 12, 31),
-         4, 2, 0, 15, 0, 0, true},
-        {"year nth", 6, {{u"Interval", 1}, {u"Instance", 1}, {u"MonthOfYear", 3}, {u"DayOfWeekMask", 2}}, 0, 5, 1, 2, 0,
-         3, 1, false},
-        {"yearly", 5, {{u"Interval", 12}, {u"DayOfMonth", 20}, {u"MonthOfYear", 3}, {u"DayOfWeekMask", 4}}, 0, 6, 1, 0,
-         20, 3, 0, false},
+        {"daily", 0, {{OLESTR("Interval"), 2}, {OLESTR("DayOfWeekMask"), 62}, {OLESTR("DayOfMonth"), 9}}, 0, 1, 2, 62,
+         0, 0, 0, false},
+        {"weekly", 1, {{OLESTR("Interval"), 3}, {OLESTR("DayOfWeekMask"), 10}, {OLESTR("MonthOfYear"), 5}}, 0, 2, 3, 10,
+         0, 0, 0, false},
+        {"month nth", 3,
+         {{OLESTR("Interval"), 1}, {OLESTR("Instance"), 2}, {OLESTR("DayOfWeekMask"), 4}, {OLESTR("DayOfMonth"), 9}}, 0,
+         3, 1, 4, 0, 0, 2, false},
+        {"monthly", 2, {{OLESTR("Interval"), 2}, {OLESTR("DayOfMonth"), 15}, {OLESTR("DayOfWeekMask"), 4}},
+         DateOf(2024, 12, 31), 4, 2, 0, 15, 0, 0, true},
+        {"year nth", 6,
+         {{OLESTR("Interval"), 1}, {OLESTR("Instance"), 1}, {OLESTR("MonthOfYear"), 3}, {OLESTR("DayOfWeekMask"), 2}},
+         0, 5, 1, 2, 0, 3, 1, false},
+        {"yearly", 5,
+         {{OLESTR("Interval"), 12}, {OLESTR("DayOfMonth"), 20}, {OLESTR("MonthOfYear"), 3},
+          {OLESTR("DayOfWeekMask"), 4}},
+         0, 6, 1, 0, 20, 3, 0, false},
         {"single", -1, {}, 0, 0, 0, 0, 0, 0, 0, false},
     };
     for (const ReadCase& c : cases) {
         Object item = sim.NewItem(kCalendarFolder, kAppointmentItem);
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->PutString(u"Subject", c.szSubject), S_OK);
-        EXPECT_EQ(item->PutDate(u"Start", DateOf(2024, 3, 20, 9, 30)), S_OK);
+        EXPECT_EQ(item->PutString(OLESTR("Subject"), c.szSubject), S_OK);
+        EXPECT_EQ(item->PutDate(OLESTR("Start"), DateOf(2024, 3, 20, 9, 30)), S_OK);
         if (c.nRecurrenceType >= 0) {
             Object pattern = sim.Pattern(*item);
             ASSERT_NE(pattern, nullptr);
-            EXPECT_EQ(pattern->PutLong(u"RecurrenceType", c.nRecurrenceType), S_OK) << c.szSubject;
+            EXPECT_EQ(pattern->PutLong(OLESTR("RecurrenceType"), c.nRecurrenceType), S_OK) << c.szSubject;
             for (const MemberPut& put : c.puts) {
                 if (put.szName != nullptr) {
                     EXPECT_EQ(pattern->PutLong(put.szName, put.nValue), S_OK) << c.szSubject;
                 }
             }
             if (c.dPatternEnd != 0.0) {
-                EXPECT_EQ(pattern->PutDate(u"PatternEndDate", c.dPatternEnd), S_OK);
+                EXPECT_EQ(pattern->PutDate(OLESTR("PatternEndDate"), c.dPatternEnd), S_OK);
             }
         }
         sim.Save(*item);
@@ -122,8 +128,9 @@ struct PatternValues {
 
 PatternValues ReadPattern(CDispCmd& pattern)
 {
-    return {LongOf(pattern, u"Interval"), LongOf(pattern, u"DayOfWeekMask"), LongOf(pattern, u"DayOfMonth"),
-            LongOf(pattern, u"Instance"), LongOf(pattern, u"MonthOfYear")};
+    return {LongOf(pattern, OLESTR("Interval")), LongOf(pattern, OLESTR("DayOfWeekMask")),
+            LongOf(pattern, OLESTR("DayOfMonth")), LongOf(pattern, OLESTR("Instance")),
+            LongOf(pattern, OLESTR("MonthOfYear"))};
 }
 
 // What Outlook holds for a pattern of the type on an appointment starting at dStart when
@@ -131,9 +138,9 @@ PatternValues ReadPattern(CDispCmd& pattern)
 PatternValues OutlookDefaults(AdapterSim& sim, LONG nRecurrenceType, DATE dStart)
 {
     Object item = sim.NewItem(kCalendarFolder, kAppointmentItem);
-    EXPECT_EQ(item->PutDate(u"Start", dStart), S_OK);
+    EXPECT_EQ(item->PutDate(OLESTR("Start"), dStart), S_OK);
     Object pattern = sim.Pattern(*item);
-    EXPECT_EQ(pattern->PutLong(u"RecurrenceType", nRecurrenceType), S_OK);
+    EXPECT_EQ(pattern->PutLong(OLESTR("RecurrenceType"), nRecurrenceType), S_OK);
     return ReadPattern(*pattern);
 }
 
@@ -167,12 +174,12 @@ TEST(OlDateRecurrence, RecordPatternsWriteOutlooksTypeAndOnlyTheMembersTheTypeCa
         SCOPED_TRACE("record type " + std::to_string(c.nType));
         Object item = sim.ItemAt(kCalendarFolder, static_cast<int>(i) + 1);
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(BoolOf(*item, u"IsRecurring"), c.nRecurrenceType >= 0);
+        EXPECT_EQ(BoolOf(*item, OLESTR("IsRecurring")), c.nRecurrenceType >= 0);
         if (c.nRecurrenceType < 0)
             continue;
         Object pattern = sim.Pattern(*item);
         ASSERT_NE(pattern, nullptr);
-        EXPECT_EQ(LongOf(*pattern, u"RecurrenceType"), c.nRecurrenceType);
+        EXPECT_EQ(LongOf(*pattern, OLESTR("RecurrenceType")), c.nRecurrenceType);
         const PatternValues written = ReadPattern(*pattern);
         const PatternValues defaults = OutlookDefaults(sim, c.nRecurrenceType, dStart);
         EXPECT_EQ(written.nInterval, c.bInterval ? 2 : defaults.nInterval);
@@ -180,7 +187,7 @@ TEST(OlDateRecurrence, RecordPatternsWriteOutlooksTypeAndOnlyTheMembersTheTypeCa
         EXPECT_EQ(written.nDayOfMonth, c.bDayOfMonth ? 15 : defaults.nDayOfMonth);
         EXPECT_EQ(written.nInstance, c.bInstance ? 3 : defaults.nInstance);
         EXPECT_EQ(written.nMonthOfYear, c.bMonthOfYear ? 6 : defaults.nMonthOfYear);
-        EXPECT_EQ(DateValueOf(*pattern, u"PatternEndDate"), kNoneDate);
+        EXPECT_EQ(DateValueOf(*pattern, OLESTR("PatternEndDate")), kNoneDate);
     }
 }
 
@@ -225,7 +232,7 @@ TEST(OlDateRecurrence, APatternEndIsWrittenOnlyWhenTheRecordHasOne)
         ASSERT_NE(item, nullptr);
         Object pattern = sim.Pattern(*item);
         ASSERT_NE(pattern, nullptr);
-        EXPECT_EQ(DateValueOf(*pattern, u"PatternEndDate"), cases[i].dExpected) << cases[i].szSubject;
+        EXPECT_EQ(DateValueOf(*pattern, OLESTR("PatternEndDate")), cases[i].dExpected) << cases[i].szSubject;
     }
 }
 

@@ -23,10 +23,10 @@ Object SeedAppointment(AdapterSim& sim, const std::string& subject, bool bRemind
     EXPECT_NE(item, nullptr);
     if (!item)
         return nullptr;
-    EXPECT_EQ(item->PutString(u"Subject", subject.c_str()), S_OK);
-    EXPECT_EQ(item->PutDate(u"Start", DateOf(2024, 3, 20, 9, 30)), S_OK);
-    EXPECT_EQ(item->PutBool(u"ReminderSet", bReminderSet), S_OK);
-    EXPECT_EQ(item->PutLong(u"ReminderMinutesBeforeStart", nMinutesBefore), S_OK);
+    EXPECT_EQ(item->PutString(OLESTR("Subject"), subject.c_str()), S_OK);
+    EXPECT_EQ(item->PutDate(OLESTR("Start"), DateOf(2024, 3, 20, 9, 30)), S_OK);
+    EXPECT_EQ(item->PutBool(OLESTR("ReminderSet"), bReminderSet), S_OK);
+    EXPECT_EQ(item->PutLong(OLESTR("ReminderMinutesBeforeStart"), nMinutesBefore), S_OK);
     sim.Save(*item);
     return item;
 }
@@ -104,8 +104,8 @@ TEST(OlDateReminder, CountAndUnitWriteMinutesBeforeTheStart)
         SCOPED_TRACE("unit " + std::to_string(c.nUnit) + ", value " + std::to_string(c.nValue));
         Object item = sim.ItemAt(kCalendarFolder, static_cast<int>(i) + 1);
         ASSERT_NE(item, nullptr);
-        EXPECT_EQ(BoolOf(*item, u"ReminderSet"), c.nAlarm != 0);
-        EXPECT_EQ(LongOf(*item, u"ReminderMinutesBeforeStart"), c.nMinutesBefore);
+        EXPECT_EQ(BoolOf(*item, OLESTR("ReminderSet")), c.nAlarm != 0);
+        EXPECT_EQ(LongOf(*item, OLESTR("ReminderMinutesBeforeStart")), c.nMinutesBefore);
     }
 }
 
@@ -148,7 +148,8 @@ TEST(OlDateReminder, AnOlderOutlookGetsAReminderMomentThatNeverLeavesTheStartDay
 TEST(OlDateReminder, AnOlderOutlookIsNotGivenMinutesAndRefusesTheMomentOnAnAppointment)
 {
     AdapterSim sim(kOutlook2003);
-    const LONG nDefaultMinutes = LongOf(*sim.NewItem(kCalendarFolder, kAppointmentItem), u"ReminderMinutesBeforeStart");
+    const LONG nDefaultMinutes =
+        LongOf(*sim.NewItem(kCalendarFolder, kAppointmentItem), OLESTR("ReminderMinutesBeforeStart"));
     OlDateUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
     const auto pRec = ReminderRecord("two days ahead", 1, 3, 2);
@@ -156,8 +157,8 @@ TEST(OlDateReminder, AnOlderOutlookIsNotGivenMinutesAndRefusesTheMomentOnAnAppoi
 
     Object item = sim.ItemAt(kCalendarFolder, 1);
     ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(BoolOf(*item, u"ReminderSet"));
-    EXPECT_EQ(LongOf(*item, u"ReminderMinutesBeforeStart"), nDefaultMinutes);
+    EXPECT_TRUE(BoolOf(*item, OLESTR("ReminderSet")));
+    EXPECT_EQ(LongOf(*item, OLESTR("ReminderMinutesBeforeStart")), nDefaultMinutes);
     const auto errors = AdapterSim::ErrorLines();
     EXPECT_NE(std::find(errors.begin(), errors.end(),
                         Error("Failed to call IDispatch->GetIDsOfNames, Name=ReminderTime, hr=0x80020006")),

@@ -18,7 +18,7 @@ namespace {
 
 std::unique_ptr<platform::ScopedClock> g_clock;
 
-Object CallForObject(CDispCmd& target, const char16_t* szName, VARIANT* pArgs, UINT nArgs)
+Object CallForObject(CDispCmd& target, const OLECHAR* szName, VARIANT* pArgs, UINT nArgs)
 {
     platform::VariantHolder result;
     EXPECT_EQ(target.Call(szName, pArgs, nArgs, result.Get()), S_OK) << "calling a method";
@@ -27,7 +27,7 @@ Object CallForObject(CDispCmd& target, const char16_t* szName, VARIANT* pArgs, U
     return std::make_unique<CDispCmd>(result->pdispVal);
 }
 
-Object ObjectProperty(CDispCmd& target, const char16_t* szName)
+Object ObjectProperty(CDispCmd& target, const OLECHAR* szName)
 {
     IDispatch* pDisp = nullptr;
     EXPECT_EQ(target.GetObject(szName, &pDisp), S_OK);
@@ -77,28 +77,28 @@ time_t TimeTOf(int nYear, int nMonth, int nDay, int nHour, int nMinute)
     return std::mktime(&parts);
 }
 
-std::string TextOf(CDispCmd& item, const char16_t* szName)
+std::string TextOf(CDispCmd& item, const OLECHAR* szName)
 {
     std::vector<char> buffer(32768, '\0');
     EXPECT_EQ(item.GetString(szName, buffer.data(), static_cast<int>(buffer.size())), S_OK);
     return buffer.data();
 }
 
-LONG LongOf(CDispCmd& item, const char16_t* szName)
+LONG LongOf(CDispCmd& item, const OLECHAR* szName)
 {
     LONG nValue = -12345;
     EXPECT_EQ(item.GetLong(szName, &nValue), S_OK);
     return nValue;
 }
 
-bool BoolOf(CDispCmd& item, const char16_t* szName)
+bool BoolOf(CDispCmd& item, const OLECHAR* szName)
 {
     bool bValue = false;
     EXPECT_EQ(item.GetBool(szName, &bValue), S_OK);
     return bValue;
 }
 
-DATE DateValueOf(CDispCmd& item, const char16_t* szName)
+DATE DateValueOf(CDispCmd& item, const OLECHAR* szName)
 {
     DATE dValue = -1.0;
     EXPECT_EQ(item.GetDate(szName, &dValue), S_OK);
@@ -118,7 +118,7 @@ AdapterSim::AdapterSim(const char* szOutlookVersion)
     olsim::RegisterOutlookSimulator();
 
     CLSID clsid{};
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), S_OK);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), S_OK);
     platform::ComPtr<IUnknown> unknown;
     EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IUnknown, unknown.PutVoid()), S_OK);
     platform::ComPtr<IDispatch> dispatch;
@@ -131,8 +131,8 @@ AdapterSim::AdapterSim(const char* szOutlookVersion)
     VARIANT mapi;
     VariantInit(&mapi);
     mapi.vt = VT_BSTR;
-    mapi.bstrVal = SysAllocString(u"MAPI");
-    m_pNameSpace = CallForObject(application, u"GetNameSpace", &mapi, 1);
+    mapi.bstrVal = SysAllocString(OLESTR("MAPI"));
+    m_pNameSpace = CallForObject(application, OLESTR("GetNameSpace"), &mapi, 1);
     VariantClear(&mapi);
 }
 
@@ -152,8 +152,8 @@ Object AdapterSim::Items(int nFolder)
     if (!m_pNameSpace)
         return nullptr;
     VARIANT folderNumber = Number(nFolder);
-    Object folder = CallForObject(*m_pNameSpace, u"GetDefaultFolder", &folderNumber, 1);
-    return folder ? ObjectProperty(*folder, u"Items") : nullptr;
+    Object folder = CallForObject(*m_pNameSpace, OLESTR("GetDefaultFolder"), &folderNumber, 1);
+    return folder ? ObjectProperty(*folder, OLESTR("Items")) : nullptr;
 }
 
 Object AdapterSim::NewItem(int nFolder, int nItemType)
@@ -162,7 +162,7 @@ Object AdapterSim::NewItem(int nFolder, int nItemType)
     if (!items)
         return nullptr;
     VARIANT type = Number(nItemType);
-    return CallForObject(*items, u"Add", &type, 1);
+    return CallForObject(*items, OLESTR("Add"), &type, 1);
 }
 
 Object AdapterSim::ItemAt(int nFolder, int nPosition)
@@ -171,24 +171,24 @@ Object AdapterSim::ItemAt(int nFolder, int nPosition)
     if (!items)
         return nullptr;
     VARIANT position = Number(nPosition);
-    return CallForObject(*items, u"Item", &position, 1);
+    return CallForObject(*items, OLESTR("Item"), &position, 1);
 }
 
 LONG AdapterSim::Count(int nFolder)
 {
     Object items = Items(nFolder);
-    return items ? LongOf(*items, u"Count") : -1;
+    return items ? LongOf(*items, OLESTR("Count")) : -1;
 }
 
 void AdapterSim::Save(CDispCmd& item)
 {
     platform::VariantHolder result;
-    EXPECT_EQ(item.Call(u"Save", nullptr, 0, result.Get()), S_OK);
+    EXPECT_EQ(item.Call(OLESTR("Save"), nullptr, 0, result.Get()), S_OK);
 }
 
 void AdapterSim::SetNow(const SYSTEMTIME& stNow) { g_clock->Set(stNow); }
 
-Object AdapterSim::Pattern(CDispCmd& item) { return CallForObject(item, u"GetRecurrencePattern", nullptr, 0); }
+Object AdapterSim::Pattern(CDispCmd& item) { return CallForObject(item, OLESTR("GetRecurrencePattern"), nullptr, 0); }
 
 std::vector<LogLine> AdapterSim::LogLines()
 {

@@ -43,10 +43,10 @@ SYSTEMTIME TimeOf(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 
 time_t TimeTOf(int nYear, int nMonth, int nDay, int nHour = 0, int nMinute = 0);
 
 // Property values of an item, failing the test when the get does not succeed.
-std::string TextOf(CDispCmd& item, const char16_t* szName);
-LONG LongOf(CDispCmd& item, const char16_t* szName);
-bool BoolOf(CDispCmd& item, const char16_t* szName);
-DATE DateValueOf(CDispCmd& item, const char16_t* szName);
+std::string TextOf(CDispCmd& item, const OLECHAR* szName);
+LONG LongOf(CDispCmd& item, const OLECHAR* szName);
+bool BoolOf(CDispCmd& item, const OLECHAR* szName);
+DATE DateValueOf(CDispCmd& item, const OLECHAR* szName);
 
 class AdapterSim {
 public:

@@ -26,11 +26,11 @@ Object SeedAppointment(AdapterSim& sim, const char* szSubject, DATE dStart, LONG
     EXPECT_NE(item, nullptr);
     if (!item)
         return nullptr;
-    EXPECT_EQ(item->PutString(u"Subject", szSubject), S_OK);
-    EXPECT_EQ(item->PutDate(u"Start", dStart), S_OK);
-    EXPECT_EQ(item->PutLong(u"Duration", nDuration), S_OK);
+    EXPECT_EQ(item->PutString(OLESTR("Subject"), szSubject), S_OK);
+    EXPECT_EQ(item->PutDate(OLESTR("Start"), dStart), S_OK);
+    EXPECT_EQ(item->PutLong(OLESTR("Duration"), nDuration), S_OK);
     if (szLocation[0] != '\0') {
-        EXPECT_EQ(item->PutString(u"Location", szLocation), S_OK);
+        EXPECT_EQ(item->PutString(OLESTR("Location"), szLocation), S_OK);
     }
     return item;
 }
@@ -73,15 +73,15 @@ TEST(OlDateUtil, LoadsEveryAppointmentIntoARecordWithItsImage)
 {
     AdapterSim sim;
     Object dentist = SeedAppointment(sim, "Dentist", DateOf(2024, 3, 20, 9, 30), 90, "Main St 4");
-    EXPECT_EQ(dentist->PutString(u"Body", "Bring the card"), S_OK);
-    EXPECT_EQ(dentist->PutString(u"Categories", "Health"), S_OK);
-    EXPECT_EQ(dentist->PutBool(u"ReminderSet", true), S_OK);
-    EXPECT_EQ(dentist->PutLong(u"ReminderMinutesBeforeStart", 90), S_OK);
+    EXPECT_EQ(dentist->PutString(OLESTR("Body"), "Bring the card"), S_OK);
+    EXPECT_EQ(dentist->PutString(OLESTR("Categories"), "Health"), S_OK);
+    EXPECT_EQ(dentist->PutBool(OLESTR("ReminderSet"), true), S_OK);
+    EXPECT_EQ(dentist->PutLong(OLESTR("ReminderMinutesBeforeStart"), 90), S_OK);
     sim.Save(*dentist);
     Object holiday = SeedAppointment(sim, "Holiday", DateOf(2024, 4, 1), 1440);
-    EXPECT_EQ(holiday->PutBool(u"AllDayEvent", true), S_OK);
+    EXPECT_EQ(holiday->PutBool(OLESTR("AllDayEvent"), true), S_OK);
     sim.Save(*holiday);
-    const std::string entryId = TextOf(*sim.ItemAt(kCalendarFolder, 1), u"EntryID");
+    const std::string entryId = TextOf(*sim.ItemAt(kCalendarFolder, 1), OLESTR("EntryID"));
 
     OlDateUtil adapter;
     EXPECT_TRUE(adapter.m_bFolderOpen);
@@ -131,15 +131,15 @@ TEST(OlDateUtil, ALoadedAppointmentGivesTheCsvTextOfEveryField)
 {
     AdapterSim sim;
     Object item = SeedAppointment(sim, "Dentist", DateOf(2024, 3, 20, 9, 30), 90, "Main St 4");
-    EXPECT_EQ(item->PutString(u"Body", "Bring the card"), S_OK);
-    EXPECT_EQ(item->PutString(u"Categories", "Health"), S_OK);
-    EXPECT_EQ(item->PutBool(u"ReminderSet", true), S_OK);
-    EXPECT_EQ(item->PutLong(u"ReminderMinutesBeforeStart", 90), S_OK);
+    EXPECT_EQ(item->PutString(OLESTR("Body"), "Bring the card"), S_OK);
+    EXPECT_EQ(item->PutString(OLESTR("Categories"), "Health"), S_OK);
+    EXPECT_EQ(item->PutBool(OLESTR("ReminderSet"), true), S_OK);
+    EXPECT_EQ(item->PutLong(OLESTR("ReminderMinutesBeforeStart"), 90), S_OK);
     // Outlook has these, but the adapter reads none of them.
-    EXPECT_EQ(item->PutLong(u"BusyStatus", 3), S_OK);
-    EXPECT_EQ(item->PutLong(u"Importance", 2), S_OK);
-    EXPECT_EQ(item->PutLong(u"Sensitivity", 2), S_OK);
-    EXPECT_EQ(item->PutDate(u"ReplyTime", DateOf(2024, 3, 18, 8, 0)), S_OK);
+    EXPECT_EQ(item->PutLong(OLESTR("BusyStatus"), 3), S_OK);
+    EXPECT_EQ(item->PutLong(OLESTR("Importance"), 2), S_OK);
+    EXPECT_EQ(item->PutLong(OLESTR("Sensitivity"), 2), S_OK);
+    EXPECT_EQ(item->PutDate(OLESTR("ReplyTime"), DateOf(2024, 3, 18, 8, 0)), S_OK);
     sim.Save(*item);
 
     OlDateUtil adapter;
@@ -228,7 +228,7 @@ TEST(OlDateUtil, StartEndAndAllDayGiveTheStartAndDurationWritten)
 TEST(OlDateUtil, OutlookGetsTheDaysOfAnAllDayAppointmentAndItsOwnStartForTimesWithoutDates)
 {
     AdapterSim sim;
-    const DATE dNewStart = DateValueOf(*sim.NewItem(kCalendarFolder, kAppointmentItem), u"Start");
+    const DATE dNewStart = DateValueOf(*sim.NewItem(kCalendarFolder, kAppointmentItem), OLESTR("Start"));
     OlDateUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
 
@@ -247,19 +247,19 @@ TEST(OlDateUtil, OutlookGetsTheDaysOfAnAllDayAppointmentAndItsOwnStartForTimesWi
 
     Object conference = sim.ItemAt(kCalendarFolder, 1);
     ASSERT_NE(conference, nullptr);
-    EXPECT_TRUE(BoolOf(*conference, u"AllDayEvent"));
-    EXPECT_DOUBLE_EQ(DateValueOf(*conference, u"Start"), DateOf(2024, 3, 20));
-    EXPECT_DOUBLE_EQ(DateValueOf(*conference, u"End"), DateOf(2024, 3, 23));
+    EXPECT_TRUE(BoolOf(*conference, OLESTR("AllDayEvent")));
+    EXPECT_DOUBLE_EQ(DateValueOf(*conference, OLESTR("Start")), DateOf(2024, 3, 20));
+    EXPECT_DOUBLE_EQ(DateValueOf(*conference, OLESTR("End")), DateOf(2024, 3, 23));
     Object call = sim.ItemAt(kCalendarFolder, 2);
     ASSERT_NE(call, nullptr);
-    EXPECT_DOUBLE_EQ(DateValueOf(*call, u"Start"), dNewStart);
-    EXPECT_EQ(LongOf(*call, u"Duration"), 30);
+    EXPECT_DOUBLE_EQ(DateValueOf(*call, OLESTR("Start")), dNewStart);
+    EXPECT_EQ(LongOf(*call, OLESTR("Duration")), 30);
 }
 
 TEST(OlDateUtil, ACsvRowPutsItsTextsAndNoStartButClearsDurationAndReminder)
 {
     AdapterSim sim;
-    const DATE dNewStart = DateValueOf(*sim.NewItem(kCalendarFolder, kAppointmentItem), u"Start");
+    const DATE dNewStart = DateValueOf(*sim.NewItem(kCalendarFolder, kAppointmentItem), OLESTR("Start"));
     OlDateUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
     const auto pRec = CsvRecord("Review", "Room 2", "Work", "Bring the notes");
@@ -268,22 +268,22 @@ TEST(OlDateUtil, ACsvRowPutsItsTextsAndNoStartButClearsDurationAndReminder)
     ASSERT_EQ(sim.Count(kCalendarFolder), 1);
     Object item = sim.ItemAt(kCalendarFolder, 1);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(TextOf(*item, u"Subject"), "Review");
-    EXPECT_EQ(TextOf(*item, u"Location"), "Room 2");
-    EXPECT_EQ(TextOf(*item, u"Categories"), "Work");
-    EXPECT_EQ(TextOf(*item, u"Body"), "Bring the notes");
-    EXPECT_DOUBLE_EQ(DateValueOf(*item, u"Start"), dNewStart);
-    EXPECT_EQ(LongOf(*item, u"Duration"), 0);
-    EXPECT_FALSE(BoolOf(*item, u"AllDayEvent"));
-    EXPECT_FALSE(BoolOf(*item, u"ReminderSet"));
-    EXPECT_EQ(LongOf(*item, u"ReminderMinutesBeforeStart"), 0);
+    EXPECT_EQ(TextOf(*item, OLESTR("Subject")), "Review");
+    EXPECT_EQ(TextOf(*item, OLESTR("Location")), "Room 2");
+    EXPECT_EQ(TextOf(*item, OLESTR("Categories")), "Work");
+    EXPECT_EQ(TextOf(*item, OLESTR("Body")), "Bring the notes");
+    EXPECT_DOUBLE_EQ(DateValueOf(*item, OLESTR("Start")), dNewStart);
+    EXPECT_EQ(LongOf(*item, OLESTR("Duration")), 0);
+    EXPECT_FALSE(BoolOf(*item, OLESTR("AllDayEvent")));
+    EXPECT_FALSE(BoolOf(*item, OLESTR("ReminderSet")));
+    EXPECT_EQ(LongOf(*item, OLESTR("ReminderMinutesBeforeStart")), 0);
 
     // The manager keeps what was written, with the EntryID Outlook gave the appointment.
     const auto records = StoredRecords(*adapter.m_pDataMgr);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0]->nSource, 3);
     ASSERT_EQ(records[0]->nNativeSize, sizeof(OlDateItem));
-    EXPECT_EQ(static_cast<const OlDateItem*>(records[0]->pNative)->EntryID, TextOf(*item, u"EntryID"));
+    EXPECT_EQ(static_cast<const OlDateItem*>(records[0]->pNative)->EntryID, TextOf(*item, OLESTR("EntryID")));
     EXPECT_EQ(pRec->pNative, nullptr);
 }
 
@@ -298,7 +298,7 @@ TEST(OlDateUtil, ASecondRowThatIsStoredAlreadyIsSkippedAndOneWithAnotherLocation
 
     EXPECT_TRUE(adapter.SaveRecord(CsvRecord("Review", "Room 9").get()));
     EXPECT_EQ(sim.Count(kCalendarFolder), 1);
-    EXPECT_EQ(TextOf(*sim.ItemAt(kCalendarFolder, 1), u"Location"), "Room 9");
+    EXPECT_EQ(TextOf(*sim.ItemAt(kCalendarFolder, 1), OLESTR("Location")), "Room 9");
     const auto records = StoredRecords(*adapter.m_pDataMgr);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_STREQ(records[0]->szLocation, "Room 9");
@@ -327,7 +327,10 @@ protected:
     }
     void TearDown() override { adapter.reset(); }
 
-    std::string LocationAt(int nPosition) { return TextOf(*sim.ItemAt(kCalendarFolder, nPosition), u"Location"); }
+    std::string LocationAt(int nPosition)
+    {
+        return TextOf(*sim.ItemAt(kCalendarFolder, nPosition), OLESTR("Location"));
+    }
 
     AdapterSim sim;
     std::unique_ptr<OlDateUtil> adapter;
@@ -339,7 +342,7 @@ TEST_F(OlDateUtilUpdate, ARecordWithTheKeyOfALoadedAppointmentWritesOverIt)
     EXPECT_EQ(sim.Count(kCalendarFolder), 2);
     EXPECT_EQ(LocationAt(1), "Main St 4");
     EXPECT_EQ(LocationAt(2), "Canteen");
-    EXPECT_DOUBLE_EQ(DateValueOf(*sim.ItemAt(kCalendarFolder, 2), u"Start"), DateOf(2024, 3, 20, 14, 0));
+    EXPECT_DOUBLE_EQ(DateValueOf(*sim.ItemAt(kCalendarFolder, 2), OLESTR("Start")), DateOf(2024, 3, 20, 14, 0));
     EXPECT_STREQ(StoredRecords(*adapter->m_pDataMgr)[1]->szLocation, "Canteen");
 }
 

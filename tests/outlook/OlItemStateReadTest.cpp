@@ -137,7 +137,7 @@ TEST(OlItemStateRead, UserPropertiesOnlyForContactsAndAPatternOnlyForAppointment
     // The task recurs, but its adapter writes no pattern: its state keeps none.
     Object task = sim.ItemAt(kTasksFolder, 1);
     ASSERT_NE(task, nullptr);
-    EXPECT_TRUE(adapter_test::BoolOf(*task, u"IsRecurring"));
+    EXPECT_TRUE(adapter_test::BoolOf(*task, OLESTR("IsRecurring")));
     const TOlItemState taskState = StateOfFirst(sim, KindOf(olsim::ItemKind::Task));
     EXPECT_FALSE(taskState.bRecurring);
     EXPECT_TRUE(taskState.pattern.empty());
@@ -151,7 +151,7 @@ TEST(OlItemStateRead, UserPropertiesOnlyForContactsAndAPatternOnlyForAppointment
     ASSERT_TRUE(ReadItemState(*plain, kAppointmentItem, plainState));
     EXPECT_FALSE(plainState.bRecurring);
     EXPECT_TRUE(plainState.pattern.empty());
-    EXPECT_FALSE(adapter_test::BoolOf(*sim.ItemAt(kCalendarFolder, 2), u"IsRecurring"));
+    EXPECT_FALSE(adapter_test::BoolOf(*sim.ItemAt(kCalendarFolder, 2), OLESTR("IsRecurring")));
 }
 
 struct ReadRefusal {
@@ -239,12 +239,13 @@ TEST(OlItemStateRestoreRefusal, AStateThatDoesNotFitTheItemLeavesItAlone)
         c.spoil(state);
         Object item = sim.ItemAt(kind.nFolder, 1);
         ASSERT_NE(item, nullptr);
-        const DATE dModified = adapter_test::DateValueOf(*item, u"LastModificationTime");
+        const DATE dModified = adapter_test::DateValueOf(*item, OLESTR("LastModificationTime"));
         AdapterSim::SetNow(TimeOf(2024, 4, 2, 8, 0));
         kind.changeByHand(*item);
         EXPECT_FALSE(RestoreItemState(*item, kind.nItemType, state));
-        EXPECT_FALSE(adapter_test::BoolOf(*item, u"Saved")) << "nothing was saved";
-        EXPECT_DOUBLE_EQ(adapter_test::DateValueOf(*sim.ItemAt(kind.nFolder, 1), u"LastModificationTime"), dModified);
+        EXPECT_FALSE(adapter_test::BoolOf(*item, OLESTR("Saved"))) << "nothing was saved";
+        EXPECT_DOUBLE_EQ(adapter_test::DateValueOf(*sim.ItemAt(kind.nFolder, 1), OLESTR("LastModificationTime")),
+                         dModified);
         EXPECT_TRUE(Logged("The saved state does not fit a " + std::string(kind.szName) +
                            " item; the item is left as it is."));
     }
@@ -267,9 +268,9 @@ TEST(OlItemStateRestoreRefusal, APropertyOutlookRefusesIsNamedAndTheRestGoesBack
     EXPECT_TRUE(Logged("Failed to put back the \"Categories\" property of the note item. hr=0x80004005"));
     Object stored = sim.ItemAt(kNotesFolder, 1);
     ASSERT_NE(stored, nullptr);
-    EXPECT_EQ(adapter_test::TextOf(*stored, u"Body"), "Groceries\r\nMilk\r\nEggs");
-    EXPECT_EQ(adapter_test::LongOf(*stored, u"Color"), 1);
-    EXPECT_EQ(adapter_test::TextOf(*stored, u"Categories"), "Filled in");
+    EXPECT_EQ(adapter_test::TextOf(*stored, OLESTR("Body")), "Groceries\r\nMilk\r\nEggs");
+    EXPECT_EQ(adapter_test::LongOf(*stored, OLESTR("Color")), 1);
+    EXPECT_EQ(adapter_test::TextOf(*stored, OLESTR("Categories")), "Filled in");
 }
 
 TEST(OlItemStateRestoreRefusal, ASaveOutlookRefusesFailsTheRestore)

@@ -122,9 +122,9 @@ TEST(OlItemStateUserProperties, TheyComeBackInTheirOrderWithTheirTypes)
     Object properties = UserProperties(*contact);
     ASSERT_NE(properties, nullptr);
     for (const LONG nPosition : {3, 2, 1})
-        Call(*properties, u"Remove", {Long(nPosition)});
-    AddUserProperty(*contact, u"Score", kTextType, Text(u"seventeen"));
-    AddUserProperty(*contact, u"Extra", kDateType, Date(adapter_test::DateOf(2020, 2, 2)));
+        Call(*properties, OLESTR("Remove"), {Long(nPosition)});
+    AddUserProperty(*contact, OLESTR("Score"), kTextType, Text(OLESTR("seventeen")));
+    AddUserProperty(*contact, OLESTR("Extra"), kDateType, Date(adapter_test::DateOf(2020, 2, 2)));
     sim.Save(*contact);
     ASSERT_NE(Listing(olsim::ItemKind::Contact), before);
 

@@ -37,15 +37,15 @@ std::string Listing(olsim::ItemKind kind)
     return text;
 }
 
-void Put(CDispCmd& object, const char16_t* szName, VARIANT value)
+void Put(CDispCmd& object, const OLECHAR* szName, VARIANT value)
 {
     platform::VariantHolder held;
     *held.Get() = value;
-    const std::u16string_view name = szName;
+    const platform::OleStringView name = szName;
     EXPECT_EQ(object.PutProperty(szName, held.Get()), S_OK) << std::string(name.begin(), name.end());
 }
 
-VARIANT Text(std::u16string_view text)
+VARIANT Text(platform::OleStringView text)
 {
     VARIANT value;
     VariantInit(&value);
@@ -81,7 +81,7 @@ VARIANT Flag(bool bValue)
     return value;
 }
 
-Object Call(CDispCmd& object, const char16_t* szMethod, std::vector<VARIANT> args)
+Object Call(CDispCmd& object, const OLECHAR* szMethod, std::vector<VARIANT> args)
 {
     // COM order: the last argument first.
     std::reverse(args.begin(), args.end());
@@ -97,18 +97,18 @@ Object Call(CDispCmd& object, const char16_t* szMethod, std::vector<VARIANT> arg
 Object UserProperties(CDispCmd& item)
 {
     IDispatch* pDisp = nullptr;
-    EXPECT_EQ(item.GetObject(u"UserProperties", &pDisp), S_OK);
+    EXPECT_EQ(item.GetObject(OLESTR("UserProperties"), &pDisp), S_OK);
     const auto held = platform::ComPtr<IDispatch>::Adopt(pDisp);
     return held ? std::make_unique<CDispCmd>(held.Get()) : nullptr;
 }
 
-void AddUserProperty(CDispCmd& item, const char16_t* szName, LONG nType, VARIANT value)
+void AddUserProperty(CDispCmd& item, const OLECHAR* szName, LONG nType, VARIANT value)
 {
     Object properties = UserProperties(item);
     ASSERT_NE(properties, nullptr);
-    Object property = Call(*properties, u"Add", {Text(szName), Long(nType), Flag(false)});
+    Object property = Call(*properties, OLESTR("Add"), {Text(szName), Long(nType), Flag(false)});
     ASSERT_NE(property, nullptr);
-    Put(*property, u"Value", value);
+    Put(*property, OLESTR("Value"), value);
 }
 
 namespace {
@@ -119,31 +119,31 @@ void SeedRichContact(AdapterSim& sim)
 {
     Object contact = sim.NewItem(kContactsFolder, kContactItem);
     ASSERT_NE(contact, nullptr);
-    const std::pair<const char16_t*, std::u16string_view> texts[] = {
-        {u"FirstName", u"Ann"},
-        {u"MiddleName", u"Q"},
-        {u"LastName", u"Lee"},
-        {u"Email1Address", u"ann@example.com"},
-        {u"Email2Address", u"ann.lee@work.example"},
-        {u"Email2DisplayName", u"Ann at work"},
-        {u"CompanyName", u"Acme"},
-        {u"JobTitle", u"Engineer"},
-        {u"BusinessAddressStreet", u"1 Main St\r\nSuite 4"},
-        {u"BusinessAddressCity", u"Springfield"},
-        {u"HomeTelephoneNumber", u"555-0100"},
-        {u"MobileTelephoneNumber", u"555-0111"},
-        {u"NickName", u"Zo\u00eb \u2713"},
-        {u"Body", u"Line 1\r\nLine 2"},
-        {u"Categories", u"Friends, Work"},
+    const std::pair<const OLECHAR*, platform::OleStringView> texts[] = {
+        {OLESTR("FirstName"), OLESTR("Ann")},
+        {OLESTR("MiddleName"), OLESTR("Q")},
+        {OLESTR("LastName"), OLESTR("Lee")},
+        {OLESTR("Email1Address"), OLESTR("ann@example.com")},
+        {OLESTR("Email2Address"), OLESTR("ann.lee@work.example")},
+        {OLESTR("Email2DisplayName"), OLESTR("Ann at work")},
+        {OLESTR("CompanyName"), OLESTR("Acme")},
+        {OLESTR("JobTitle"), OLESTR("Engineer")},
+        {OLESTR("BusinessAddressStreet"), OLESTR("1 Main St\r\nSuite 4")},
+        {OLESTR("BusinessAddressCity"), OLESTR("Springfield")},
+        {OLESTR("HomeTelephoneNumber"), OLESTR("555-0100")},
+        {OLESTR("MobileTelephoneNumber"), OLESTR("555-0111")},
+        {OLESTR("NickName"), OLESTR("Zo\u00eb \u2713")},
+        {OLESTR("Body"), OLESTR("Line 1\r\nLine 2")},
+        {OLESTR("Categories"), OLESTR("Friends, Work")},
     };
     for (const auto& [szName, text] : texts)
         Put(*contact, szName, Text(text));
-    Put(*contact, u"Birthday", Date(DateOf(1980, 5, 17)));
-    Put(*contact, u"Gender", Long(1));
-    AddUserProperty(*contact, u"Team", kTextType, Text(u"Blue"));
-    AddUserProperty(*contact, u"Score", kNumberType, Long(17));
-    AddUserProperty(*contact, u"Since", kDateType, Date(DateOf(2019, 1, 2)));
-    AddUserProperty(*contact, u"Active", kYesNoType, Flag(true));
+    Put(*contact, OLESTR("Birthday"), Date(DateOf(1980, 5, 17)));
+    Put(*contact, OLESTR("Gender"), Long(1));
+    AddUserProperty(*contact, OLESTR("Team"), kTextType, Text(OLESTR("Blue")));
+    AddUserProperty(*contact, OLESTR("Score"), kNumberType, Long(17));
+    AddUserProperty(*contact, OLESTR("Since"), kDateType, Date(DateOf(2019, 1, 2)));
+    AddUserProperty(*contact, OLESTR("Active"), kYesNoType, Flag(true));
     sim.Save(*contact);
 }
 
@@ -151,9 +151,9 @@ void SeedPlainContact(AdapterSim& sim)
 {
     Object contact = sim.NewItem(kContactsFolder, kContactItem);
     ASSERT_NE(contact, nullptr);
-    Put(*contact, u"FirstName", Text(u"Bob"));
-    Put(*contact, u"LastName", Text(u"Ray"));
-    Put(*contact, u"Email1Address", Text(u"bob@example.com"));
+    Put(*contact, OLESTR("FirstName"), Text(OLESTR("Bob")));
+    Put(*contact, OLESTR("LastName"), Text(OLESTR("Ray")));
+    Put(*contact, OLESTR("Email1Address"), Text(OLESTR("bob@example.com")));
     sim.Save(*contact);
 }
 
@@ -166,9 +166,9 @@ void UpdateContactByAdapter(CDispCmd& first)
     char szFirst[64] = "";
     char szLast[64] = "";
     char szEmail[128] = "";
-    first.GetString(u"FirstName", szFirst, sizeof szFirst);
-    first.GetString(u"LastName", szLast, sizeof szLast);
-    first.GetString(u"Email1Address", szEmail, sizeof szEmail);
+    first.GetString(OLESTR("FirstName"), szFirst, sizeof szFirst);
+    first.GetString(OLESTR("LastName"), szLast, sizeof szLast);
+    first.GetString(OLESTR("Email1Address"), szEmail, sizeof szEmail);
     const std::pair<unsigned, const char*> columns[] = {{32, szFirst}, {47, szLast}, {23, szEmail},
                                                         {56, "999"},   {19, "Initech"}, {44, "555"}};
     for (const auto& [nId, szText] : columns)
@@ -182,13 +182,13 @@ void UpdateContactByAdapter(CDispCmd& first)
 
 void ChangeContactByHand(CDispCmd& contact)
 {
-    Put(contact, u"FirstName", Text(u"Anna"));
-    Put(contact, u"CompanyName", Text(u"Filled in"));
-    Put(contact, u"Body", Text(u""));
-    Put(contact, u"NickName", Text(u""));
-    Put(contact, u"Birthday", Date(kNoneDate));
-    Put(contact, u"Anniversary", Date(DateOf(2010, 6, 1)));
-    AddUserProperty(contact, u"Added", kTextType, Text(u"by hand"));
+    Put(contact, OLESTR("FirstName"), Text(OLESTR("Anna")));
+    Put(contact, OLESTR("CompanyName"), Text(OLESTR("Filled in")));
+    Put(contact, OLESTR("Body"), Text(OLESTR("")));
+    Put(contact, OLESTR("NickName"), Text(OLESTR("")));
+    Put(contact, OLESTR("Birthday"), Date(kNoneDate));
+    Put(contact, OLESTR("Anniversary"), Date(DateOf(2010, 6, 1)));
+    AddUserProperty(contact, OLESTR("Added"), kTextType, Text(OLESTR("by hand")));
 }
 
 // ---- appointments ----
@@ -197,20 +197,20 @@ void SeedRichAppointment(AdapterSim& sim)
 {
     Object appointment = sim.NewItem(kCalendarFolder, kAppointmentItem);
     ASSERT_NE(appointment, nullptr);
-    Put(*appointment, u"Subject", Text(u"Review"));
-    Put(*appointment, u"Location", Text(u"Room 2"));
-    Put(*appointment, u"Body", Text(u"Agenda:\r\n- figures"));
-    Put(*appointment, u"Categories", Text(u"Work"));
-    Put(*appointment, u"Start", Date(DateOf(2024, 3, 20, 9, 30)));
-    Put(*appointment, u"Duration", Long(90));
-    Put(*appointment, u"ReminderSet", Flag(true));
-    Put(*appointment, u"ReminderMinutesBeforeStart", Long(30));
+    Put(*appointment, OLESTR("Subject"), Text(OLESTR("Review")));
+    Put(*appointment, OLESTR("Location"), Text(OLESTR("Room 2")));
+    Put(*appointment, OLESTR("Body"), Text(OLESTR("Agenda:\r\n- figures")));
+    Put(*appointment, OLESTR("Categories"), Text(OLESTR("Work")));
+    Put(*appointment, OLESTR("Start"), Date(DateOf(2024, 3, 20, 9, 30)));
+    Put(*appointment, OLESTR("Duration"), Long(90));
+    Put(*appointment, OLESTR("ReminderSet"), Flag(true));
+    Put(*appointment, OLESTR("ReminderMinutesBeforeStart"), Long(30));
     Object pattern = sim.Pattern(*appointment);
     ASSERT_NE(pattern, nullptr);
-    Put(*pattern, u"RecurrenceType", Long(1));
-    Put(*pattern, u"Interval", Long(2));
-    Put(*pattern, u"DayOfWeekMask", Long(2 | 8));
-    Put(*pattern, u"PatternEndDate", Date(DateOf(2024, 6, 30)));
+    Put(*pattern, OLESTR("RecurrenceType"), Long(1));
+    Put(*pattern, OLESTR("Interval"), Long(2));
+    Put(*pattern, OLESTR("DayOfWeekMask"), Long(2 | 8));
+    Put(*pattern, OLESTR("PatternEndDate"), Date(DateOf(2024, 6, 30)));
     sim.Save(*appointment);
 }
 
@@ -218,9 +218,9 @@ void SeedPlainAppointment(AdapterSim& sim)
 {
     Object appointment = sim.NewItem(kCalendarFolder, kAppointmentItem);
     ASSERT_NE(appointment, nullptr);
-    Put(*appointment, u"Subject", Text(u"Lunch"));
-    Put(*appointment, u"Start", Date(DateOf(2024, 3, 20, 12, 0)));
-    Put(*appointment, u"Duration", Long(60));
+    Put(*appointment, OLESTR("Subject"), Text(OLESTR("Lunch")));
+    Put(*appointment, OLESTR("Start"), Date(DateOf(2024, 3, 20, 12, 0)));
+    Put(*appointment, OLESTR("Duration"), Long(60));
     sim.Save(*appointment);
 }
 
@@ -230,7 +230,7 @@ void UpdateAppointmentByAdapter(CDispCmd& first)
     OlDateUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
     CommDateRec rec{};
-    first.GetString(u"Subject", rec.szDescription, sizeof rec.szDescription);
+    first.GetString(OLESTR("Subject"), rec.szDescription, sizeof rec.szDescription);
     std::strcpy(rec.szLocation, "Room 9");
     rec.stStart = TimeOf(2024, 3, 20, 14, 0);
     rec.stEnd = TimeOf(2024, 3, 20, 15, 0);
@@ -241,17 +241,17 @@ void UpdateAppointmentByAdapter(CDispCmd& first)
 
 void ChangeAppointmentByHand(CDispCmd& appointment)
 {
-    if (BoolOf(appointment, u"IsRecurring")) {
-        Call(appointment, u"ClearRecurrencePattern");
+    if (BoolOf(appointment, OLESTR("IsRecurring"))) {
+        Call(appointment, OLESTR("ClearRecurrencePattern"));
     } else {
-        Object pattern = Call(appointment, u"GetRecurrencePattern");
+        Object pattern = Call(appointment, OLESTR("GetRecurrencePattern"));
         ASSERT_NE(pattern, nullptr);
-        Put(*pattern, u"RecurrenceType", Long(0));
+        Put(*pattern, OLESTR("RecurrenceType"), Long(0));
     }
-    Put(appointment, u"AllDayEvent", Flag(true));
-    Put(appointment, u"Location", Text(u""));
-    Put(appointment, u"Body", Text(u"Filled in"));
-    Put(appointment, u"ReminderSet", Flag(false));
+    Put(appointment, OLESTR("AllDayEvent"), Flag(true));
+    Put(appointment, OLESTR("Location"), Text(OLESTR("")));
+    Put(appointment, OLESTR("Body"), Text(OLESTR("Filled in")));
+    Put(appointment, OLESTR("ReminderSet"), Flag(false));
 }
 
 // ---- tasks ----
@@ -260,29 +260,33 @@ void SeedRichTask(AdapterSim& sim)
 {
     Object task = sim.NewItem(kTasksFolder, kTaskItem);
     ASSERT_NE(task, nullptr);
-    const std::pair<const char16_t*, std::u16string_view> texts[] = {
-        {u"Subject", u"Report"},   {u"Body", u"Quarterly\r\nfigures"}, {u"CardData", u"card"},
-        {u"Categories", u"Work"},  {u"Mileage", u"12 km"},             {u"Role", u"Writer"},
-        {u"ReminderSoundFile", u"ding.wav"},
+    const std::pair<const OLECHAR*, platform::OleStringView> texts[] = {
+        {OLESTR("Subject"), OLESTR("Report")},
+        {OLESTR("Body"), OLESTR("Quarterly\r\nfigures")},
+        {OLESTR("CardData"), OLESTR("card")},
+        {OLESTR("Categories"), OLESTR("Work")},
+        {OLESTR("Mileage"), OLESTR("12 km")},
+        {OLESTR("Role"), OLESTR("Writer")},
+        {OLESTR("ReminderSoundFile"), OLESTR("ding.wav")},
     };
     for (const auto& [szName, text] : texts)
         Put(*task, szName, Text(text));
-    Put(*task, u"StartDate", Date(DateOf(2024, 3, 18)));
-    Put(*task, u"DueDate", Date(DateOf(2024, 3, 29)));
-    Put(*task, u"ReminderSet", Flag(true));
-    Put(*task, u"ReminderTime", Date(DateOf(2024, 3, 28, 9, 0)));
-    Put(*task, u"ReminderPlaySound", Flag(true));
-    const std::pair<const char16_t*, LONG> numbers[] = {
-        {u"Importance", 2}, {u"PercentComplete", 50}, {u"Status", 1}, {u"TotalWork", 120},
-        {u"Ordinal", 3},    {u"Sensitivity", 2},
+    Put(*task, OLESTR("StartDate"), Date(DateOf(2024, 3, 18)));
+    Put(*task, OLESTR("DueDate"), Date(DateOf(2024, 3, 29)));
+    Put(*task, OLESTR("ReminderSet"), Flag(true));
+    Put(*task, OLESTR("ReminderTime"), Date(DateOf(2024, 3, 28, 9, 0)));
+    Put(*task, OLESTR("ReminderPlaySound"), Flag(true));
+    const std::pair<const OLECHAR*, LONG> numbers[] = {
+        {OLESTR("Importance"), 2}, {OLESTR("PercentComplete"), 50}, {OLESTR("Status"), 1}, {OLESTR("TotalWork"), 120},
+        {OLESTR("Ordinal"), 3},    {OLESTR("Sensitivity"), 2},
     };
     for (const auto& [szName, nValue] : numbers)
         Put(*task, szName, Long(nValue));
     // The tasks adapter writes no pattern: putting a task back must leave its pattern alone.
     Object pattern = sim.Pattern(*task);
     ASSERT_NE(pattern, nullptr);
-    Put(*pattern, u"RecurrenceType", Long(2));
-    Put(*pattern, u"DayOfMonth", Long(28));
+    Put(*pattern, OLESTR("RecurrenceType"), Long(2));
+    Put(*pattern, OLESTR("DayOfMonth"), Long(28));
     sim.Save(*task);
 }
 
@@ -290,7 +294,7 @@ void SeedPlainTask(AdapterSim& sim)
 {
     Object task = sim.NewItem(kTasksFolder, kTaskItem);
     ASSERT_NE(task, nullptr);
-    Put(*task, u"Subject", Text(u"Call Bob"));
+    Put(*task, OLESTR("Subject"), Text(OLESTR("Call Bob")));
     sim.Save(*task);
 }
 
@@ -301,7 +305,7 @@ void UpdateTaskByAdapter(CDispCmd& first)
     ASSERT_TRUE(adapter.LoadItems());
     CommTaskRec rec{};
     char szSubject[256] = "";
-    first.GetString(u"Subject", szSubject, sizeof szSubject);
+    first.GetString(OLESTR("Subject"), szSubject, sizeof szSubject);
     ASSERT_TRUE(OlTaskUtil::SetFieldText(22, szSubject, &rec));
     ASSERT_TRUE(OlTaskUtil::SetFieldText(1, "new text", &rec));
     ASSERT_TRUE(OlTaskUtil::SetFieldText(23, "Other", &rec));
@@ -311,12 +315,12 @@ void UpdateTaskByAdapter(CDispCmd& first)
 
 void ChangeTaskByHand(CDispCmd& task)
 {
-    Put(task, u"Body", Text(u""));
-    Put(task, u"Categories", Text(u"Filled in"));
-    Put(task, u"Complete", Flag(true));
-    Put(task, u"PercentComplete", Long(100));
-    Put(task, u"DueDate", Date(DateOf(2024, 4, 5)));
-    Put(task, u"StartDate", Date(kNoneDate));
+    Put(task, OLESTR("Body"), Text(OLESTR("")));
+    Put(task, OLESTR("Categories"), Text(OLESTR("Filled in")));
+    Put(task, OLESTR("Complete"), Flag(true));
+    Put(task, OLESTR("PercentComplete"), Long(100));
+    Put(task, OLESTR("DueDate"), Date(DateOf(2024, 4, 5)));
+    Put(task, OLESTR("StartDate"), Date(kNoneDate));
 }
 
 // ---- notes ----
@@ -325,9 +329,9 @@ void SeedRichNote(AdapterSim& sim)
 {
     Object note = sim.NewItem(kNotesFolder, kNoteItem);
     ASSERT_NE(note, nullptr);
-    Put(*note, u"Body", Text(u"Groceries\r\nMilk\r\nEggs"));
-    Put(*note, u"Categories", Text(u"Home"));
-    Put(*note, u"Color", Long(1));
+    Put(*note, OLESTR("Body"), Text(OLESTR("Groceries\r\nMilk\r\nEggs")));
+    Put(*note, OLESTR("Categories"), Text(OLESTR("Home")));
+    Put(*note, OLESTR("Color"), Long(1));
     sim.Save(*note);
 }
 
@@ -335,7 +339,7 @@ void SeedPlainNote(AdapterSim& sim)
 {
     Object note = sim.NewItem(kNotesFolder, kNoteItem);
     ASSERT_NE(note, nullptr);
-    Put(*note, u"Body", Text(u"Plain"));
+    Put(*note, OLESTR("Body"), Text(OLESTR("Plain")));
     sim.Save(*note);
 }
 
@@ -346,7 +350,7 @@ void UpdateNoteByAdapter(CDispCmd& first)
     ASSERT_TRUE(adapter.LoadItems());
     CommNoteRec rec{};
     char szSubject[256] = "";
-    first.GetString(u"Subject", szSubject, sizeof szSubject);
+    first.GetString(OLESTR("Subject"), szSubject, sizeof szSubject);
     const std::string body = std::string(szSubject) + "\r\nwritten by the import";
     ASSERT_TRUE(OlNoteUtil::SetFieldText(4, szSubject, &rec));
     ASSERT_TRUE(OlNoteUtil::SetFieldText(5, body.c_str(), &rec));
@@ -356,9 +360,9 @@ void UpdateNoteByAdapter(CDispCmd& first)
 
 void ChangeNoteByHand(CDispCmd& note)
 {
-    Put(note, u"Body", Text(u""));
-    Put(note, u"Categories", Text(u"Filled in"));
-    Put(note, u"Color", Long(4));
+    Put(note, OLESTR("Body"), Text(OLESTR("")));
+    Put(note, OLESTR("Categories"), Text(OLESTR("Filled in")));
+    Put(note, OLESTR("Color"), Long(4));
 }
 
 const KindCase kKinds[] = {

@@ -29,17 +29,17 @@ inline constexpr LONG kYesNoType = 6;
 std::string Listing(olsim::ItemKind kind);
 
 // VARIANTs a put or a call takes over.
-VARIANT Text(std::u16string_view text);
+VARIANT Text(platform::OleStringView text);
 VARIANT Date(DATE dValue);
 VARIANT Long(LONG nValue);
 VARIANT Flag(bool bValue);
 
 // Puts the value, failing the test when Outlook refuses it.
-void Put(CDispCmd& object, const char16_t* szName, VARIANT value);
+void Put(CDispCmd& object, const OLECHAR* szName, VARIANT value);
 // Calls a method with its arguments in their natural order; the object it gives, if any.
-Object Call(CDispCmd& object, const char16_t* szMethod, std::vector<VARIANT> args = {});
+Object Call(CDispCmd& object, const OLECHAR* szMethod, std::vector<VARIANT> args = {});
 Object UserProperties(CDispCmd& item);
-void AddUserProperty(CDispCmd& item, const char16_t* szName, LONG nType, VARIANT value);
+void AddUserProperty(CDispCmd& item, const OLECHAR* szName, LONG nType, VARIANT value);
 
 struct KindCase {
     const char* szName;

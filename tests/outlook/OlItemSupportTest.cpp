@@ -34,25 +34,25 @@ struct MiniRecord {
 };
 
 const OlPropDef kMiniProps[] = {
-    {u"CompanyName", OlPropKind::Text, OL_READ_WRITE | OL_CARRY, OL_MEMBER(MiniImage, Company), 0,
+    {OLESTR("CompanyName"), OlPropKind::Text, OL_READ_WRITE | OL_CARRY, OL_MEMBER(MiniImage, Company), 0,
      OL_MEMBER(MiniRecord, szCompany)},
-    {u"Department", OlPropKind::Text, OL_READ_WRITE, OL_MEMBER(MiniImage, Department), 5, OL_NO_RECORD},
-    {u"Birthday", OlPropKind::Date, OL_READ_WRITE | OL_CARRY, OL_MEMBER(MiniImage, Birthday), 0,
+    {OLESTR("Department"), OlPropKind::Text, OL_READ_WRITE, OL_MEMBER(MiniImage, Department), 5, OL_NO_RECORD},
+    {OLESTR("Birthday"), OlPropKind::Date, OL_READ_WRITE | OL_CARRY, OL_MEMBER(MiniImage, Birthday), 0,
      OL_MEMBER(MiniRecord, dBirthday)},
-    {u"Gender", OlPropKind::Long, OL_READ_WRITE, OL_MEMBER(MiniImage, Gender), 0, OL_NO_RECORD},
+    {OLESTR("Gender"), OlPropKind::Long, OL_READ_WRITE, OL_MEMBER(MiniImage, Gender), 0, OL_NO_RECORD},
     // A text row naming a date property: the get answers another type.
-    {u"Anniversary", OlPropKind::Text, OL_READ, OL_MEMBER(MiniImage, Mismatched), 0, OL_NO_RECORD},
-    {u"CreationTime", OlPropKind::Date, OL_READ | OL_TO_RECORD, OL_MEMBER(MiniImage, CreationTime), 0,
+    {OLESTR("Anniversary"), OlPropKind::Text, OL_READ, OL_MEMBER(MiniImage, Mismatched), 0, OL_NO_RECORD},
+    {OLESTR("CreationTime"), OlPropKind::Date, OL_READ | OL_TO_RECORD, OL_MEMBER(MiniImage, CreationTime), 0,
      OL_MEMBER(MiniRecord, dCreated)},
 };
 
 TEST(OlItemSupportProps, ReadFollowsTheTableAndLeavesUnreadableMembers)
 {
     ContactsOutlook outlook;
-    outlook.AddContact({{u"CompanyName", Value::Text("Initech Corporation")},
-                        {u"Department", Value::Text("Accounting")},
-                        {u"Birthday", Value::Date(DateOf(1980, 6, 7))},
-                        {u"Gender", Value::Long(2)}});
+    outlook.AddContact({{OLESTR("CompanyName"), Value::Text("Initech Corporation")},
+                        {OLESTR("Department"), Value::Text("Accounting")},
+                        {OLESTR("Birthday"), Value::Date(DateOf(1980, 6, 7))},
+                        {OLESTR("Gender"), Value::Long(2)}});
     Object contact = outlook.ContactAt(1);
     ASSERT_NE(contact, nullptr);
     MiniImage image{};
@@ -69,19 +69,19 @@ TEST(OlItemSupportProps, ReadFollowsTheTableAndLeavesUnreadableMembers)
 TEST(OlItemSupportProps, WriteNeverSendsEmptyTextsOrZeroDatesButAlwaysLongs)
 {
     ContactsOutlook outlook;
-    outlook.AddContact({{u"CompanyName", Value::Text("Acme")},
-                        {u"Department", Value::Text("Sales")},
-                        {u"Birthday", Value::Date(DateOf(1980, 6, 7))},
-                        {u"Gender", Value::Long(2)}});
+    outlook.AddContact({{OLESTR("CompanyName"), Value::Text("Acme")},
+                        {OLESTR("Department"), Value::Text("Sales")},
+                        {OLESTR("Birthday"), Value::Date(DateOf(1980, 6, 7))},
+                        {OLESTR("Gender"), Value::Long(2)}});
     Object contact = outlook.ContactAt(1);
     ASSERT_NE(contact, nullptr);
     MiniImage image{};
     std::strcpy(image.Department, "Support");
     WriteItemProperties(*contact, kMiniProps, &image);
-    EXPECT_EQ(Text(*contact, u"CompanyName"), "Acme");
-    EXPECT_EQ(Text(*contact, u"Department"), "Support");
-    EXPECT_EQ(DateValue(*contact, u"Birthday"), DateOf(1980, 6, 7));
-    EXPECT_EQ(Number(*contact, u"Gender"), 0);
+    EXPECT_EQ(Text(*contact, OLESTR("CompanyName")), "Acme");
+    EXPECT_EQ(Text(*contact, OLESTR("Department")), "Support");
+    EXPECT_EQ(DateValue(*contact, OLESTR("Birthday")), DateOf(1980, 6, 7));
+    EXPECT_EQ(Number(*contact, OLESTR("Gender")), 0);
 }
 
 TEST(OlItemSupportProps, CopiesHonourTheirDirectionAndCutWholeCharacters)
@@ -113,7 +113,7 @@ protected:
     void SetUp() override
     {
         for (const char* szName : {"Ann", "Bob", "Cy"})
-            m_ids.push_back(m_outlook.AddContact({{u"FirstName", Value::Text(szName)}}));
+            m_ids.push_back(m_outlook.AddContact({{OLESTR("FirstName"), Value::Text(szName)}}));
         m_items = m_outlook.Items();
         ASSERT_NE(m_items, nullptr);
     }
@@ -153,7 +153,7 @@ TEST_F(OlItemSupportLookup, PositionIsCheckedByEntryIdAndTheFolderWalkedWhenItDi
             continue;
         }
         ASSERT_NE(item, nullptr) << c.szWhat;
-        EXPECT_EQ(Text(*item, u"FirstName"), c.szFound) << c.szWhat;
+        EXPECT_EQ(Text(*item, OLESTR("FirstName")), c.szFound) << c.szWhat;
     }
     EXPECT_TRUE(m_log.HasLine("The Contact item at index 0 is not the one loaded there (EntryID " + m_ids[2] +
                               "); searching the folder."));
@@ -164,20 +164,20 @@ TEST_F(OlItemSupportLookup, WalkVisitsEveryItemInOrderAndStopsWhenAsked)
 {
     std::vector<std::string> names;
     ForEachItem(*m_items, [&](CDispCmd& item) {
-        names.push_back(Text(item, u"FirstName"));
+        names.push_back(Text(item, OLESTR("FirstName")));
         return true;
     });
     EXPECT_EQ(names, (std::vector<std::string>{"Ann", "Bob", "Cy"}));
     names.clear();
     ForEachItem(*m_items, [&](CDispCmd& item) {
-        names.push_back(Text(item, u"FirstName"));
+        names.push_back(Text(item, OLESTR("FirstName")));
         return names.size() < 2;
     });
     EXPECT_EQ(names, (std::vector<std::string>{"Ann", "Bob"}));
     olsim::InjectFault("Items", "GetNext", E_FAIL, olsim::FaultRepeat::Once);
     names.clear();
     ForEachItem(*m_items, [&](CDispCmd& item) {
-        names.push_back(Text(item, u"FirstName"));
+        names.push_back(Text(item, OLESTR("FirstName")));
         return true;
     });
     EXPECT_EQ(names, (std::vector<std::string>{"Ann"})) << "a failing GetNext ends the walk";
@@ -192,12 +192,12 @@ TEST_F(OlItemSupportLookup, NewItemGetsItsEntryIdWhenSaved)
     char szEntryID[1024] = "stale";
     EXPECT_EQ(ReadEntryID(*item, szEntryID, sizeof szEntryID), S_OK);
     EXPECT_STREQ(szEntryID, "") << "unsaved";
-    EXPECT_EQ(item->PutString(u"FirstName", "Dee"), S_OK);
+    EXPECT_EQ(item->PutString(OLESTR("FirstName"), "Dee"), S_OK);
     EXPECT_EQ(SaveItem(*item), S_OK);
     EXPECT_EQ(ReadEntryID(*item, szEntryID, sizeof szEntryID), S_OK);
     Object fourth = GetItemAt(*m_items, 3, &hr);
     ASSERT_NE(fourth, nullptr);
-    EXPECT_EQ(Text(*fourth, u"EntryID"), szEntryID);
+    EXPECT_EQ(Text(*fourth, OLESTR("EntryID")), szEntryID);
     EXPECT_EQ(ReadEntryID(*item, nullptr, 8), E_INVALIDARG);
 }
 

@@ -22,12 +22,12 @@ void SeedNote(AdapterSim& sim, const char* szBody, LONG nColor = -1, const char*
 {
     Object item = sim.NewItem(kNotesFolder, kNoteItem);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->PutString(u"Body", szBody), S_OK);
+    EXPECT_EQ(item->PutString(OLESTR("Body"), szBody), S_OK);
     if (nColor >= 0) {
-        EXPECT_EQ(item->PutLong(u"Color", nColor), S_OK);
+        EXPECT_EQ(item->PutLong(OLESTR("Color"), nColor), S_OK);
     }
     if (szCategories[0] != '\0') {
-        EXPECT_EQ(item->PutString(u"Categories", szCategories), S_OK);
+        EXPECT_EQ(item->PutString(OLESTR("Categories"), szCategories), S_OK);
     }
     sim.Save(*item);
 }
@@ -54,7 +54,7 @@ TEST(OlNoteUtil, LoadsEveryNoteWithItsColourTextsAndTimes)
     SeedNote(sim, "Shopping\r\nMilk and bread", 3, "Home");
     for (const LONG nColor : {0L, 1L, 2L, 4L})
         SeedNote(sim, ("colour " + std::to_string(nColor)).c_str(), nColor);
-    const std::string entryId = TextOf(*sim.ItemAt(kNotesFolder, 1), u"EntryID");
+    const std::string entryId = TextOf(*sim.ItemAt(kNotesFolder, 1), OLESTR("EntryID"));
     ASSERT_GT(entryId.size(), 30u);
 
     OlNoteUtil adapter;
@@ -108,20 +108,20 @@ TEST(OlNoteUtil, ACsvRowWritesItsBodyCategoryAndColourButNotItsSubject)
 
     ASSERT_EQ(sim.Count(kNotesFolder), 2);
     Object written = sim.ItemAt(kNotesFolder, 1);
-    EXPECT_EQ(TextOf(*written, u"Body"), "Milk\r\nBread");
-    EXPECT_EQ(TextOf(*written, u"Subject"), "Milk");
-    EXPECT_EQ(TextOf(*written, u"Categories"), "Home");
-    EXPECT_EQ(LongOf(*written, u"Color"), 1);
+    EXPECT_EQ(TextOf(*written, OLESTR("Body")), "Milk\r\nBread");
+    EXPECT_EQ(TextOf(*written, OLESTR("Subject")), "Milk");
+    EXPECT_EQ(TextOf(*written, OLESTR("Categories")), "Home");
+    EXPECT_EQ(LongOf(*written, OLESTR("Color")), 1);
 
     Object empty = sim.ItemAt(kNotesFolder, 2);
-    EXPECT_EQ(TextOf(*empty, u"Body"), "");
-    EXPECT_EQ(TextOf(*empty, u"Subject"), "");
-    EXPECT_EQ(LongOf(*empty, u"Color"), 4);
+    EXPECT_EQ(TextOf(*empty, OLESTR("Body")), "");
+    EXPECT_EQ(TextOf(*empty, OLESTR("Subject")), "");
+    EXPECT_EQ(LongOf(*empty, OLESTR("Color")), 4);
 
     const auto records = StoredRecords(*adapter.m_pDataMgr);
     ASSERT_EQ(records.size(), 2u);
     ASSERT_EQ(records[0]->nNativeSize, sizeof(OlNoteItem));
-    EXPECT_EQ(static_cast<const OlNoteItem*>(records[0]->pNative)->EntryID, TextOf(*written, u"EntryID"));
+    EXPECT_EQ(static_cast<const OlNoteItem*>(records[0]->pNative)->EntryID, TextOf(*written, OLESTR("EntryID")));
     EXPECT_STREQ(records[0]->szSubject, "Groceries");
     EXPECT_EQ(records[0]->nSource, 3);
 }
@@ -137,7 +137,7 @@ TEST(OlNoteUtil, AStoredNoteIsSkippedAndOneWithTheSameSubjectIsWrittenOver)
 
     EXPECT_TRUE(adapter.SaveRecord(CsvRecord("Groceries", "Milk\r\nEggs").get()));
     EXPECT_EQ(sim.Count(kNotesFolder), 1);
-    EXPECT_EQ(TextOf(*sim.ItemAt(kNotesFolder, 1), u"Body"), "Milk\r\nEggs");
+    EXPECT_EQ(TextOf(*sim.ItemAt(kNotesFolder, 1), OLESTR("Body")), "Milk\r\nEggs");
     const auto records = StoredRecords(*adapter.m_pDataMgr);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_STREQ(records[0]->szNote, "Milk\r\nEggs");
@@ -225,7 +225,7 @@ TEST(OlNoteUtil, AnUpdateThatFindsNoNoteWritesNothingAndRefreshesNothing)
         EXPECT_FALSE(adapter.SaveRecord(CsvRecord("Groceries", "Eggs").get()));
         olsim::ClearFaults();
         EXPECT_TRUE(Logged(Error(c.message)));
-        EXPECT_EQ(TextOf(*sim.ItemAt(kNotesFolder, 1), u"Body"), "Groceries\r\nMilk");
+        EXPECT_EQ(TextOf(*sim.ItemAt(kNotesFolder, 1), OLESTR("Body")), "Groceries\r\nMilk");
         const auto records = StoredRecords(*adapter.m_pDataMgr);
         ASSERT_EQ(records.size(), 1u);
         EXPECT_STREQ(records[0]->szNote, "Groceries\r\nMilk");

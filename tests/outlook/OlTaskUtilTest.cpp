@@ -24,7 +24,7 @@ Object NewTask(AdapterSim& sim, const char* szSubject)
     Object item = sim.NewItem(kTasksFolder, kTaskItem);
     EXPECT_NE(item, nullptr);
     if (item) {
-        EXPECT_EQ(item->PutString(u"Subject", szSubject), S_OK);
+        EXPECT_EQ(item->PutString(OLESTR("Subject"), szSubject), S_OK);
     }
     return item;
 }
@@ -49,29 +49,30 @@ TEST(OlTaskUtil, LoadsEveryTaskWithItsTextsCodesAndDates)
     AdapterSim sim;
     Object report = NewTask(sim, "Quarterly report");
     const struct {
-        const char16_t* szName;
+        const OLECHAR* szName;
         const char* szText;
-    } texts[] = {{u"Body", "Figures first"}, {u"Categories", "Work"}, {u"Mileage", "12 km"},
-                 {u"Role", "Owner"},         {u"CardData", "card"},   {u"ReminderSoundFile", "ding.wav"}};
+    } texts[] = {{OLESTR("Body"), "Figures first"}, {OLESTR("Categories"), "Work"},
+                 {OLESTR("Mileage"), "12 km"},      {OLESTR("Role"), "Owner"},
+                 {OLESTR("CardData"), "card"},      {OLESTR("ReminderSoundFile"), "ding.wav"}};
     for (const auto& text : texts)
         EXPECT_EQ(report->PutString(text.szName, text.szText), S_OK);
-    EXPECT_EQ(report->PutLong(u"Importance", 2), S_OK);
-    EXPECT_EQ(report->PutLong(u"Sensitivity", 1), S_OK);
-    EXPECT_EQ(report->PutLong(u"Status", 1), S_OK);
-    EXPECT_EQ(report->PutLong(u"PercentComplete", 50), S_OK);
-    EXPECT_EQ(report->PutLong(u"TotalWork", 120), S_OK);
-    EXPECT_EQ(report->PutLong(u"Ordinal", 4), S_OK);
-    EXPECT_EQ(report->PutBool(u"TeamTask", true), S_OK);
-    EXPECT_EQ(report->PutBool(u"ReminderSet", true), S_OK);
-    EXPECT_EQ(report->PutBool(u"ReminderPlaySound", true), S_OK);
-    EXPECT_EQ(report->PutDate(u"DueDate", DateOf(2024, 3, 20)), S_OK);
-    EXPECT_EQ(report->PutDate(u"StartDate", DateOf(2024, 3, 18)), S_OK);
-    EXPECT_EQ(report->PutDate(u"ReminderTime", DateOf(2024, 3, 19, 8, 0)), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("Importance"), 2), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("Sensitivity"), 1), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("Status"), 1), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("PercentComplete"), 50), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("TotalWork"), 120), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("Ordinal"), 4), S_OK);
+    EXPECT_EQ(report->PutBool(OLESTR("TeamTask"), true), S_OK);
+    EXPECT_EQ(report->PutBool(OLESTR("ReminderSet"), true), S_OK);
+    EXPECT_EQ(report->PutBool(OLESTR("ReminderPlaySound"), true), S_OK);
+    EXPECT_EQ(report->PutDate(OLESTR("DueDate"), DateOf(2024, 3, 20)), S_OK);
+    EXPECT_EQ(report->PutDate(OLESTR("StartDate"), DateOf(2024, 3, 18)), S_OK);
+    EXPECT_EQ(report->PutDate(OLESTR("ReminderTime"), DateOf(2024, 3, 19, 8, 0)), S_OK);
     sim.Save(*report);
     Object chores = NewTask(sim, "Chores");
     ASSERT_NE(sim.Pattern(*chores), nullptr);
     sim.Save(*chores);
-    const std::string entryId = TextOf(*sim.ItemAt(kTasksFolder, 1), u"EntryID");
+    const std::string entryId = TextOf(*sim.ItemAt(kTasksFolder, 1), OLESTR("EntryID"));
 
     OlTaskUtil adapter;
     EXPECT_TRUE(adapter.m_bFolderOpen);
@@ -144,8 +145,8 @@ struct WrittenTask {
 
 WrittenTask ReadWritten(CDispCmd& item)
 {
-    return {LongOf(item, u"Importance"), LongOf(item, u"Sensitivity"), LongOf(item, u"Status"),
-            DateValueOf(item, u"DueDate")};
+    return {LongOf(item, OLESTR("Importance")), LongOf(item, OLESTR("Sensitivity")), LongOf(item, OLESTR("Status")),
+            DateValueOf(item, OLESTR("DueDate"))};
 }
 
 TEST(OlTaskUtil, ARecordWritesOutlooksCodesAndOnlyRealDueDates)
@@ -207,19 +208,19 @@ TEST(OlTaskUtil, ReminderDetailsAreWrittenOnlyWithTheReminderOn)
     }
     Object off = sim.ItemAt(kTasksFolder, 1);
     ASSERT_NE(off, nullptr);
-    EXPECT_FALSE(BoolOf(*off, u"ReminderSet"));
-    EXPECT_FALSE(BoolOf(*off, u"ReminderPlaySound"));
-    EXPECT_FALSE(BoolOf(*off, u"ReminderOverrideDefault"));
-    EXPECT_EQ(TextOf(*off, u"ReminderSoundFile"), "");
-    EXPECT_DOUBLE_EQ(DateValueOf(*off, u"ReminderTime"), kNoneDate);
+    EXPECT_FALSE(BoolOf(*off, OLESTR("ReminderSet")));
+    EXPECT_FALSE(BoolOf(*off, OLESTR("ReminderPlaySound")));
+    EXPECT_FALSE(BoolOf(*off, OLESTR("ReminderOverrideDefault")));
+    EXPECT_EQ(TextOf(*off, OLESTR("ReminderSoundFile")), "");
+    EXPECT_DOUBLE_EQ(DateValueOf(*off, OLESTR("ReminderTime")), kNoneDate);
 
     Object on = sim.ItemAt(kTasksFolder, 2);
     ASSERT_NE(on, nullptr);
-    EXPECT_TRUE(BoolOf(*on, u"ReminderSet"));
-    EXPECT_TRUE(BoolOf(*on, u"ReminderPlaySound"));
-    EXPECT_TRUE(BoolOf(*on, u"ReminderOverrideDefault"));
-    EXPECT_EQ(TextOf(*on, u"ReminderSoundFile"), "ding.wav");
-    EXPECT_DOUBLE_EQ(DateValueOf(*on, u"ReminderTime"), DateOf(2024, 3, 19, 8, 0));
+    EXPECT_TRUE(BoolOf(*on, OLESTR("ReminderSet")));
+    EXPECT_TRUE(BoolOf(*on, OLESTR("ReminderPlaySound")));
+    EXPECT_TRUE(BoolOf(*on, OLESTR("ReminderOverrideDefault")));
+    EXPECT_EQ(TextOf(*on, OLESTR("ReminderSoundFile")), "ding.wav");
+    EXPECT_DOUBLE_EQ(DateValueOf(*on, OLESTR("ReminderTime")), DateOf(2024, 3, 19, 8, 0));
 }
 
 TEST(OlTaskUtil, ACsvRowWritesItsTextsAndNoDatesNorPattern)
@@ -234,19 +235,19 @@ TEST(OlTaskUtil, ACsvRowWritesItsTextsAndNoDatesNorPattern)
     ASSERT_EQ(sim.Count(kTasksFolder), 1);
     Object item = sim.ItemAt(kTasksFolder, 1);
     ASSERT_NE(item, nullptr);
-    EXPECT_EQ(TextOf(*item, u"Subject"), "Call Bob");
-    EXPECT_EQ(TextOf(*item, u"Body"), "About the offer");
-    EXPECT_EQ(TextOf(*item, u"Categories"), "Calls");
-    EXPECT_EQ(LongOf(*item, u"Importance"), 1);
-    EXPECT_FALSE(BoolOf(*item, u"IsRecurring"));
-    EXPECT_DOUBLE_EQ(DateValueOf(*item, u"DueDate"), kNoneDate);
-    EXPECT_DOUBLE_EQ(DateValueOf(*item, u"StartDate"), kNoneDate);
-    EXPECT_DOUBLE_EQ(DateValueOf(*item, u"ReminderTime"), kNoneDate);
+    EXPECT_EQ(TextOf(*item, OLESTR("Subject")), "Call Bob");
+    EXPECT_EQ(TextOf(*item, OLESTR("Body")), "About the offer");
+    EXPECT_EQ(TextOf(*item, OLESTR("Categories")), "Calls");
+    EXPECT_EQ(LongOf(*item, OLESTR("Importance")), 1);
+    EXPECT_FALSE(BoolOf(*item, OLESTR("IsRecurring")));
+    EXPECT_DOUBLE_EQ(DateValueOf(*item, OLESTR("DueDate")), kNoneDate);
+    EXPECT_DOUBLE_EQ(DateValueOf(*item, OLESTR("StartDate")), kNoneDate);
+    EXPECT_DOUBLE_EQ(DateValueOf(*item, OLESTR("ReminderTime")), kNoneDate);
 
     const auto records = StoredRecords(*adapter.m_pDataMgr);
     ASSERT_EQ(records.size(), 1u);
     ASSERT_EQ(records[0]->nNativeSize, sizeof(OlTaskItem));
-    EXPECT_EQ(static_cast<const OlTaskItem*>(records[0]->pNative)->EntryID, TextOf(*item, u"EntryID"));
+    EXPECT_EQ(static_cast<const OlTaskItem*>(records[0]->pNative)->EntryID, TextOf(*item, OLESTR("EntryID")));
     EXPECT_EQ(records[0]->nSource, 3);
 }
 
@@ -254,8 +255,8 @@ TEST(OlTaskUtil, AStoredTaskIsSkippedAndOneWithTheSameSubjectIsWrittenOver)
 {
     AdapterSim sim;
     Object report = NewTask(sim, "Report");
-    EXPECT_EQ(report->PutLong(u"Importance", 2), S_OK);
-    EXPECT_EQ(report->PutString(u"Body", "old text"), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("Importance"), 2), S_OK);
+    EXPECT_EQ(report->PutString(OLESTR("Body"), "old text"), S_OK);
     sim.Save(*report);
     OlTaskUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
@@ -267,8 +268,8 @@ TEST(OlTaskUtil, AStoredTaskIsSkippedAndOneWithTheSameSubjectIsWrittenOver)
     EXPECT_TRUE(adapter.SaveRecord(CsvRecord("report", "new text").get()));
     EXPECT_EQ(sim.Count(kTasksFolder), 2);
     Object written = sim.ItemAt(kTasksFolder, 1);
-    EXPECT_EQ(LongOf(*written, u"Importance"), 1);
-    EXPECT_EQ(TextOf(*written, u"Body"), "new text");
+    EXPECT_EQ(LongOf(*written, OLESTR("Importance")), 1);
+    EXPECT_EQ(TextOf(*written, OLESTR("Body")), "new text");
     const auto records = StoredRecords(*adapter.m_pDataMgr);
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0]->nPriority, 0);
@@ -338,7 +339,7 @@ TEST(OlTaskUtil, AnUpdateThatFindsNoTaskWritesNothingAndRefreshesNothing)
 {
     AdapterSim sim;
     Object report = NewTask(sim, "Report");
-    EXPECT_EQ(report->PutLong(u"Importance", 2), S_OK);
+    EXPECT_EQ(report->PutLong(OLESTR("Importance"), 2), S_OK);
     sim.Save(*report);
     OlTaskUtil adapter;
     ASSERT_TRUE(adapter.LoadItems());
@@ -360,7 +361,7 @@ TEST(OlTaskUtil, AnUpdateThatFindsNoTaskWritesNothingAndRefreshesNothing)
         EXPECT_FALSE(adapter.SaveRecord(CsvRecord("Report", "new text").get()));
         olsim::ClearFaults();
         EXPECT_TRUE(Logged(Error(c.message)));
-        EXPECT_EQ(LongOf(*sim.ItemAt(kTasksFolder, 1), u"Importance"), 2);
+        EXPECT_EQ(LongOf(*sim.ItemAt(kTasksFolder, 1), OLESTR("Importance")), 2);
         const auto records = StoredRecords(*adapter.m_pDataMgr);
         ASSERT_EQ(records.size(), 1u);
         EXPECT_EQ(records[0]->nPriority, 1);

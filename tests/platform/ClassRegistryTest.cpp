@@ -32,29 +32,29 @@ public:
 TEST(ClassRegistry, AnUnregisteredProgIdIsNotInstalled)
 {
     CLSID clsid = kOtherClass;
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), CO_E_CLASSSTRING);
     EXPECT_EQ(clsid, kOtherClass);
     void* pv = &clsid;
     EXPECT_EQ(CoCreateInstance(kFakeClass, nullptr, CLSCTX_SERVER, IID_IUnknown, &pv), REGDB_E_CLASSNOTREG);
     EXPECT_EQ(pv, nullptr);
-    EXPECT_FALSE(platform::UnregisterClass(u"Outlook.Application"));
+    EXPECT_FALSE(platform::UnregisterClass(OLESTR("Outlook.Application")));
     EXPECT_EQ(CLSIDFromProgID(nullptr, &clsid), E_INVALIDARG);
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", nullptr), E_INVALIDARG);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), nullptr), E_INVALIDARG);
 }
 
 TEST(ClassRegistry, ARegisteredClassIsFoundAndCreated)
 {
     FakeServer server;
-    const platform::ScopedClassRegistration registration(u"Outlook.Application", kFakeClass, server.Factory());
+    const platform::ScopedClassRegistration registration(OLESTR("Outlook.Application"), kFakeClass, server.Factory());
 
-    for (LPCOLESTR progId : {u"Outlook.Application", u"outlook.APPLICATION"}) {
+    for (LPCOLESTR progId : {OLESTR("Outlook.Application"), OLESTR("outlook.APPLICATION")}) {
         CLSID clsid = CLSID_NULL;
         EXPECT_EQ(CLSIDFromProgID(progId, &clsid), S_OK);
         EXPECT_EQ(clsid, kFakeClass);
     }
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Applications", nullptr), E_INVALIDARG);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Applications"), nullptr), E_INVALIDARG);
     CLSID other = CLSID_NULL;
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Applications", &other), CO_E_CLASSSTRING);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Applications"), &other), CO_E_CLASSSTRING);
 
     IUnknown* pUnknown = nullptr;
     EXPECT_EQ(CoCreateInstance(kFakeClass, nullptr, CLSCTX_SERVER, IID_IUnknown, reinterpret_cast<void**>(&pUnknown)),
@@ -67,7 +67,7 @@ TEST(ClassRegistry, ARegisteredClassIsFoundAndCreated)
 TEST(ClassRegistry, CreationFailuresLeaveNoObject)
 {
     FakeServer server;
-    const platform::ScopedClassRegistration registration(u"Outlook.Application", kFakeClass, server.Factory());
+    const platform::ScopedClassRegistration registration(OLESTR("Outlook.Application"), kFakeClass, server.Factory());
     ComPtr<FakeDispatch> outer = FakeDispatch::Create();
 
     struct Case {
@@ -103,11 +103,11 @@ TEST(ClassRegistry, RegisteringAgainReplacesAndUnregisteringRemoves)
 {
     FakeServer first;
     FakeServer second;
-    platform::RegisterClassFactory(u"Outlook.Application", kFakeClass, first.Factory());
-    platform::RegisterClassFactory(u"OUTLOOK.Application", kOtherClass, second.Factory());
+    platform::RegisterClassFactory(OLESTR("Outlook.Application"), kFakeClass, first.Factory());
+    platform::RegisterClassFactory(OLESTR("OUTLOOK.Application"), kOtherClass, second.Factory());
 
     CLSID clsid = CLSID_NULL;
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), S_OK);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), S_OK);
     EXPECT_EQ(clsid, kOtherClass);
     void* pv = nullptr;
     EXPECT_EQ(CoCreateInstance(kFakeClass, nullptr, CLSCTX_SERVER, IID_IUnknown, &pv), REGDB_E_CLASSNOTREG);
@@ -116,10 +116,10 @@ TEST(ClassRegistry, RegisteringAgainReplacesAndUnregisteringRemoves)
     static_cast<IUnknown*>(pv)->Release();
     EXPECT_EQ(first.m_created, 0);
 
-    EXPECT_TRUE(platform::UnregisterClass(u"outlook.application"));
-    EXPECT_EQ(CLSIDFromProgID(u"Outlook.Application", &clsid), CO_E_CLASSSTRING);
+    EXPECT_TRUE(platform::UnregisterClass(OLESTR("outlook.application")));
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid), CO_E_CLASSSTRING);
     EXPECT_EQ(CoCreateInstance(kOtherClass, nullptr, CLSCTX_SERVER, IID_IUnknown, &pv), REGDB_E_CLASSNOTREG);
-    EXPECT_FALSE(platform::UnregisterClass(u"Outlook.Application"));
+    EXPECT_FALSE(platform::UnregisterClass(OLESTR("Outlook.Application")));
 }
 
 TEST(ClassRegistry, AScopedRegistrationEndsWithItsScope)
@@ -127,10 +127,10 @@ TEST(ClassRegistry, AScopedRegistrationEndsWithItsScope)
     FakeServer server;
     CLSID clsid = CLSID_NULL;
     {
-        const platform::ScopedClassRegistration registration(u"Test.Server", kFakeClass, server.Factory());
-        EXPECT_EQ(CLSIDFromProgID(u"Test.Server", &clsid), S_OK);
+        const platform::ScopedClassRegistration registration(OLESTR("Test.Server"), kFakeClass, server.Factory());
+        EXPECT_EQ(CLSIDFromProgID(OLESTR("Test.Server"), &clsid), S_OK);
     }
-    EXPECT_EQ(CLSIDFromProgID(u"Test.Server", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(CLSIDFromProgID(OLESTR("Test.Server"), &clsid), CO_E_CLASSSTRING);
 }
 
 TEST(ClassRegistry, OleRunRunsRunnableObjectsAndAcceptsOthers)

@@ -26,25 +26,25 @@ private:
 TEST_F(ComHoldersTest, BstrHolderFreesExactlyOnce)
 {
     {
-        BstrHolder text(u"one");
-        BstrHolder counted(std::u16string_view(u"t\0o", 3));
+        BstrHolder text(OLESTR("one"));
+        BstrHolder counted(platform::OleStringView(OLESTR("t\0o"), 3));
         EXPECT_EQ(Live(), 2);
         EXPECT_EQ(counted.Length(), 3u);
-        EXPECT_EQ(counted.View(), std::u16string_view(u"t\0o", 3));
+        EXPECT_EQ(counted.View(), platform::OleStringView(OLESTR("t\0o"), 3));
 
         BstrHolder moved(std::move(text));
         EXPECT_EQ(text.Get(), nullptr);
-        EXPECT_EQ(moved.View(), u"one");
+        EXPECT_EQ(moved.View(), OLESTR("one"));
         moved = std::move(counted);
         EXPECT_EQ(Live(), 1) << "assignment frees the string held before";
 
-        *moved.Put() = SysAllocString(u"from a call");
+        *moved.Put() = SysAllocString(OLESTR("from a call"));
         EXPECT_EQ(Live(), 1);
         const BSTR detached = moved.Detach();
         EXPECT_EQ(moved.Length(), 0u);
-        EXPECT_EQ(moved.View(), u"");
+        EXPECT_EQ(moved.View(), OLESTR(""));
         moved.Reset(detached);
-        EXPECT_EQ(moved.View(), u"from a call");
+        EXPECT_EQ(moved.View(), OLESTR("from a call"));
         EXPECT_EQ(Live(), 1);
     }
     EXPECT_EQ(Live(), 0);
@@ -66,7 +66,7 @@ TEST_F(ComHoldersTest, VariantHolderClearsItsValue)
 
         VariantHolder text;
         text->vt = VT_BSTR;
-        text->bstrVal = SysAllocString(u"s");
+        text->bstrVal = SysAllocString(OLESTR("s"));
         moved = std::move(text);
         EXPECT_EQ(object->RefCount(), 1u);
         EXPECT_EQ(Live(), 1);

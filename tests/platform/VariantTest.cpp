@@ -20,10 +20,13 @@ std::uint32_t BytePrefix(BSTR bstr)
 TEST(Bstr, IsLengthPrefixedAndTerminated)
 {
     struct Case {
-        std::u16string text;
+        platform::OleString text;
         bool counted;  // made with an explicit length, so embedded terminators stay
     } const cases[] = {
-        {u"", false}, {u"Outlook", false}, {u"\U0001F600x", false}, {std::u16string(u"a\0b", 3), true},
+        {OLESTR(""), false},
+        {OLESTR("Outlook"), false},
+        {OLESTR("\U0001F600x"), false},
+        {platform::OleString(OLESTR("a\0b"), 3), true},
     };
     for (const Case& c : cases) {
         const BSTR bstr = c.counted ? SysAllocStringLen(c.text.data(), static_cast<UINT>(c.text.size()))
@@ -32,8 +35,8 @@ TEST(Bstr, IsLengthPrefixedAndTerminated)
         EXPECT_EQ(SysStringLen(bstr), c.text.size());
         EXPECT_EQ(SysStringByteLen(bstr), c.text.size() * 2);
         EXPECT_EQ(BytePrefix(bstr), c.text.size() * 2);
-        EXPECT_EQ(std::u16string(bstr, SysStringLen(bstr)), c.text);
-        EXPECT_EQ(bstr[c.text.size()], u'\0');
+        EXPECT_EQ(platform::OleString(bstr, SysStringLen(bstr)), c.text);
+        EXPECT_EQ(bstr[c.text.size()], OLECHAR('\0'));
         SysFreeString(bstr);
     }
 }
@@ -48,7 +51,7 @@ TEST(Bstr, NullInputsAndTheLiveCount)
     const BSTR zeroed = SysAllocStringLen(nullptr, 3);
     ASSERT_NE(zeroed, nullptr);
     EXPECT_EQ(platform::LiveBstrCount(), before + 1);
-    EXPECT_EQ(std::u16string(zeroed, 4), std::u16string(4, u'\0'));
+    EXPECT_EQ(platform::OleString(zeroed, 4), platform::OleString(4, OLECHAR('\0')));
     EXPECT_EQ(SysStringLen(zeroed), 3u);
     SysFreeString(zeroed);
     EXPECT_EQ(platform::LiveBstrCount(), before);
@@ -70,7 +73,7 @@ TEST_F(VariantTest, ClearFreesWhatTheVariantOwnsAndEmptiesIt)
     VARIANT text;
     VariantInit(&text);
     text.vt = VT_BSTR;
-    text.bstrVal = SysAllocString(u"owned");
+    text.bstrVal = SysAllocString(OLESTR("owned"));
     VARIANT object;
     VariantInit(&object);
     object.vt = VT_DISPATCH;
@@ -92,7 +95,7 @@ TEST_F(VariantTest, ClearFreesWhatTheVariantOwnsAndEmptiesIt)
 
 TEST_F(VariantTest, ClearLeavesByReferenceValuesToTheirOwner)
 {
-    BSTR owned = SysAllocString(u"not yours");
+    BSTR owned = SysAllocString(OLESTR("not yours"));
     VARIANT byRef;
     VariantInit(&byRef);
     byRef.vt = VT_BSTR | VT_BYREF;
@@ -107,7 +110,7 @@ TEST_F(VariantTest, ClearLeavesByReferenceValuesToTheirOwner)
     EXPECT_EQ(VariantClear(&objectByRef), S_OK);
 
     EXPECT_EQ(byRef.vt, VT_EMPTY);
-    EXPECT_EQ(std::u16string(owned), u"not yours");
+    EXPECT_EQ(platform::OleString(owned), OLESTR("not yours"));
     EXPECT_EQ(m_object->RefCount(), 1u);
     SysFreeString(owned);
 }
@@ -117,7 +120,7 @@ TEST_F(VariantTest, CopyDuplicatesStringsAndSharesObjects)
     VARIANT source;
     VariantInit(&source);
     source.vt = VT_BSTR;
-    source.bstrVal = SysAllocStringLen(u"x\0y", 3);
+    source.bstrVal = SysAllocStringLen(OLESTR("x\0y"), 3);
     VARIANT target;
     VariantInit(&target);
     target.vt = VT_DISPATCH;
@@ -128,7 +131,8 @@ TEST_F(VariantTest, CopyDuplicatesStringsAndSharesObjects)
     EXPECT_EQ(m_object->RefCount(), 1u) << "the old value of the target is released";
     ASSERT_EQ(target.vt, VT_BSTR);
     EXPECT_NE(target.bstrVal, source.bstrVal);
-    EXPECT_EQ(std::u16string(target.bstrVal, SysStringLen(target.bstrVal)), std::u16string(u"x\0y", 3));
+    EXPECT_EQ(platform::OleString(target.bstrVal, SysStringLen(target.bstrVal)),
+              platform::OleString(OLESTR("x\0y"), 3));
 
     VariantClear(&source);
     source.vt = VT_DISPATCH;

@@ -61,7 +61,7 @@ public:
         pEntry->vValue.lVal = nStart;
         return Add(pEntry);
     }
-    Columns& FixedText(const char16_t* szText)
+    Columns& FixedText(const OLECHAR* szText)
     {
         CsvFieldEntry* pEntry = Custom();
         SysFreeString(pEntry->vValue.bstrVal);
@@ -184,14 +184,14 @@ TEST(CsvExport, CustomColumnsWriteSequenceFixedTextAndCopiedField)
     };
     for (const auto& c : cases) {
         Columns columns;
-        columns.Sequence(c.nStart).FixedText(u"Grüße, Welt").CopiedField(kLastName).Field(kFirstName);
+        columns.Sequence(c.nStart).FixedText(OLESTR("Grüße, Welt")).CopiedField(kLastName).Field(kFirstName);
         EXPECT_EQ(RowOf(columns, '"', Contact("Ann", "Baker"), c.nPosition), c.szRow);
     }
 }
 
 TEST(CsvExport, ALongFixedTextIsCutToWholeCharacters)
 {
-    const std::u16string longText(20000, u'é');
+    const platform::OleString longText(20000, OLECHAR(0x00E9));
     Columns quoted;
     quoted.FixedText(longText.c_str());
     Columns bare;

@@ -94,7 +94,7 @@ public:
     // Registers it as Outlook.Application in place of the simulated Outlook.
     static void Register(HRESULT hrRun)
     {
-        platform::RegisterClassFactory(u"Outlook.Application", olsim::CLSID_OutlookApplication,
+        platform::RegisterClassFactory(OLESTR("Outlook.Application"), olsim::CLSID_OutlookApplication,
                                        [hrRun](REFIID riid, void** ppv) {
                                            auto* pOutlook = new StandInOutlook(hrRun);
                                            const HRESULT hr = pOutlook->QueryInterface(riid, ppv);

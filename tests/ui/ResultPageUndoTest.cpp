@@ -43,8 +43,8 @@ protected:
     static int ChangeEmail(const std::string& fullName)
     {
         return ChangeItems(FLAG_ADDR, [&](CDispCmd& item) {
-            return Text(item, u"FullName") == fullName &&
-                   SUCCEEDED(item.PutString(u"Email1Address", "changed@example.net"));
+            return Text(item, OLESTR("FullName")) == fullName &&
+                   SUCCEEDED(item.PutString(OLESTR("Email1Address"), "changed@example.net"));
         });
     }
 
@@ -197,8 +197,8 @@ TEST_F(ResultPageUndo, QuestionNamesTheFirstTenChangedItemsAndCountsTheRest)
     clock.Set(At(9, 45));
     ASSERT_EQ(ChangeItems(FLAG_ADDR,
                           [](CDispCmd& item) {
-                              return Text(item, u"FirstName") == "Person" &&
-                                     SUCCEEDED(item.PutString(u"JobTitle", "Changed"));
+                              return Text(item, OLESTR("FirstName")) == "Person" &&
+                                     SUCCEEDED(item.PutString(OLESTR("JobTitle"), "Changed"));
                           }),
               12);
     const QJsonArray changed = Listing("contacts");

@@ -26,9 +26,9 @@ CsvFieldEntry* NewFixedTextEntry(const char* szName, const OLECHAR* szText)
 
 }  // namespace
 
-CsvFieldEntry* NewCustomFieldEntry() { return NewFixedTextEntry("Custom Field", u"Custom Text"); }
+CsvFieldEntry* NewCustomFieldEntry() { return NewFixedTextEntry("Custom Field", OLESTR("Custom Text")); }
 
-CsvFieldEntry* NewSkipFieldEntry() { return NewFixedTextEntry("None", u""); }
+CsvFieldEntry* NewSkipFieldEntry() { return NewFixedTextEntry("None", OLESTR("")); }
 
 void FreeCustomFieldEntry(CsvFieldEntry* pEntry)
 {

@@ -28,7 +28,7 @@ void ReadRecurrence(CDispCmd& item, OlPropTable rows, TImage& image)
         image.RecurrenceType = OL_NO_RECURRENCE;
         return;
     }
-    if (OlObject pattern = CallForObject(item, u"GetRecurrencePattern", nullptr, 0, nullptr))
+    if (OlObject pattern = CallForObject(item, OLESTR("GetRecurrencePattern"), nullptr, 0, nullptr))
         ReadItemProperties(*pattern, rows, &image);
 }
 

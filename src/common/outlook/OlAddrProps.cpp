@@ -7,14 +7,14 @@ namespace {
 
 // A text property read with a buffer of its image width and carried to the record member.
 #define TEXT_ROW(Property, RecMember) \
-    {u"" #Property, OlPropKind::Text, OL_READ_WRITE | OL_CARRY, OL_MEMBER(OlAddrItem, Property), \
+    {OLESTR(#Property), OlPropKind::Text, OL_READ_WRITE | OL_CARRY, OL_MEMBER(OlAddrItem, Property), \
      sizeof(OlAddrItem::Property), OL_MEMBER(CommAddrRec, RecMember)}
 // A text property that lives in the image only.
 #define TEXT_ONLY_ROW(Property) \
-    {u"" #Property, OlPropKind::Text, OL_READ_WRITE, OL_MEMBER(OlAddrItem, Property), \
+    {OLESTR(#Property), OlPropKind::Text, OL_READ_WRITE, OL_MEMBER(OlAddrItem, Property), \
      sizeof(OlAddrItem::Property), OL_NO_RECORD}
 #define DATE_ROW(Property, RecMember) \
-    {u"" #Property, OlPropKind::Date, OL_READ_WRITE | OL_CARRY, OL_MEMBER(OlAddrItem, Property), 0, \
+    {OLESTR(#Property), OlPropKind::Date, OL_READ_WRITE | OL_CARRY, OL_MEMBER(OlAddrItem, Property), 0, \
      OL_MEMBER(CommAddrRec, RecMember)}
 
 const OlPropDef kAddrItemProperties[] = {
@@ -52,7 +52,7 @@ const OlPropDef kAddrItemProperties[] = {
     TEXT_ROW(FirstName, szFirstName),
     TEXT_ROW(FTPSite, szFtpSite),
     TEXT_ROW(FullName, szDisplayName),
-    {u"Gender", OlPropKind::Long, OL_READ_WRITE, OL_MEMBER(OlAddrItem, Gender), 0, OL_NO_RECORD},
+    {OLESTR("Gender"), OlPropKind::Long, OL_READ_WRITE, OL_MEMBER(OlAddrItem, Gender), 0, OL_NO_RECORD},
     TEXT_ROW(Hobby, szHobby),
     TEXT_ROW(Home2TelephoneNumber, szHomePhone2),
     TEXT_ROW(HomeAddressCity, szHomeCity),
@@ -93,13 +93,13 @@ const OlPropDef kAddrItemProperties[] = {
     TEXT_ROW(RadioTelephoneNumber, szRadioPhone),
     TEXT_ROW(Spouse, szSpouseName),
     // The suffix goes with the record only; Outlook's suffix is neither read nor written.
-    {u"Suffix", OlPropKind::Text, OL_CARRY, OL_MEMBER(OlAddrItem, Suffix), 0, OL_MEMBER(CommAddrRec, szSuffix)},
+    {OLESTR("Suffix"), OlPropKind::Text, OL_CARRY, OL_MEMBER(OlAddrItem, Suffix), 0, OL_MEMBER(CommAddrRec, szSuffix)},
     TEXT_ONLY_ROW(WebPage),
     TEXT_ROW(Body, szNote),
-    {u"CreationTime", OlPropKind::Date, OL_READ | OL_TO_RECORD, OL_MEMBER(OlAddrItem, CreationTime), 0,
+    {OLESTR("CreationTime"), OlPropKind::Date, OL_READ | OL_TO_RECORD, OL_MEMBER(OlAddrItem, CreationTime), 0,
      OL_MEMBER(CommAddrRec, dCreationTime)},
-    {u"LastModificationTime", OlPropKind::Date, OL_READ | OL_TO_RECORD, OL_MEMBER(OlAddrItem, LastModificationTime), 0,
-     OL_MEMBER(CommAddrRec, dLastModificationTime)},
+    {OLESTR("LastModificationTime"), OlPropKind::Date, OL_READ | OL_TO_RECORD,
+     OL_MEMBER(OlAddrItem, LastModificationTime), 0, OL_MEMBER(CommAddrRec, dLastModificationTime)},
     TEXT_ROW(Categories, szCategory),
 };
 

@@ -19,7 +19,7 @@ unsigned HexCode(HRESULT hr) { return static_cast<unsigned>(hr); }
 OlObject GetUserProperties(CDispCmd& item)
 {
     HRESULT hr = S_OK;
-    OlObject properties = GetObjectProperty(item, u"UserProperties", &hr);
+    OlObject properties = GetObjectProperty(item, OLESTR("UserProperties"), &hr);
     if (!properties)
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__,
                             "Failed to get the \"UserProperties\" of contact item, hr=0x%x.", HexCode(hr));
@@ -41,7 +41,7 @@ OlObject FindUserProperty(CDispCmd& properties, BSTR bstrName)
     VariantInit(&name);
     name.vt = VT_BSTR;
     name.bstrVal = bstrName;
-    return CallForObject(properties, u"Find", &name, 1, nullptr);
+    return CallForObject(properties, OLESTR("Find"), &name, 1, nullptr);
 }
 
 // UserProperties.Add(name, text, not in the folder's fields, display format 1).
@@ -58,7 +58,7 @@ OlObject AddUserProperty(CDispCmd& properties, BSTR bstrName, HRESULT* phr)
     args[2].lVal = kTextProperty;
     args[3].vt = VT_BSTR;
     args[3].bstrVal = bstrName;
-    return CallForObject(properties, u"Add", args, 4, phr);
+    return CallForObject(properties, OLESTR("Add"), args, 4, phr);
 }
 
 bool SlotIsEmpty(const OlAddrItem& image, std::size_t i)
@@ -78,7 +78,7 @@ bool OlAddrUtil::ReadUserProperties(IDispatch* pItem, OlAddrItem* pImage)
         return false;
 
     LONG nCount = 0;
-    HRESULT hr = properties->GetLong(u"Count", &nCount);
+    HRESULT hr = properties->GetLong(OLESTR("Count"), &nCount);
     if (FAILED(hr)) {
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__,
                             "Failed to get the \"Count\" property of UserProperties collection, hr=0x%x", HexCode(hr));
@@ -90,18 +90,18 @@ bool OlAddrUtil::ReadUserProperties(IDispatch* pItem, OlAddrItem* pImage)
         VariantInit(&index);
         index.vt = VT_BYREF | VT_I4;
         index.plVal = &nPosition;
-        OlObject property = CallForObject(*properties, u"Item", &index, 1, &hr);
+        OlObject property = CallForObject(*properties, OLESTR("Item"), &index, 1, &hr);
         if (!property) {
             AppDebug.LogMessage(kLogError, __FILE__, __LINE__,
                                 "One user defined property is not loaded correctly, hr=0x%x", HexCode(hr));
             break;
         }
-        hr = property->GetString(u"Name", pImage->UserPropName[i], kUserPropTextSize);
+        hr = property->GetString(OLESTR("Name"), pImage->UserPropName[i], kUserPropTextSize);
         if (FAILED(hr))
             AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to get the name of user defined property. hr=0x%x",
                                 HexCode(hr));
         // A value that is not text (a number, a date) leaves the slot empty.
-        property->GetString(u"Value", pImage->UserPropValue[i], kUserPropTextSize);
+        property->GetString(OLESTR("Value"), pImage->UserPropValue[i], kUserPropTextSize);
     }
     return true;
 }
@@ -137,7 +137,7 @@ bool OlAddrUtil::WriteUserProperties(IDispatch* pItem, const OlAddrItem* pImage)
                 continue;
             }
         }
-        const HRESULT hr = property->PutString(u"Value", pImage->UserPropValue[i]);
+        const HRESULT hr = property->PutString(OLESTR("Value"), pImage->UserPropValue[i]);
         if (FAILED(hr))
             AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Failed to set the value of user property. hr=0x%x",
                                 HexCode(hr));

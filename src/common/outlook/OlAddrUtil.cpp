@@ -24,7 +24,7 @@ struct OlKindHooks<OlKind::Contacts> {
     // The EntryID, the properties, then the user properties.
     static void GetProperties(CDispCmd& item, OlAddrItem& image)
     {
-        item.GetString(u"EntryID", image.EntryID, kEntryIdSize);
+        item.GetString(OLESTR("EntryID"), image.EntryID, kEntryIdSize);
         ReadItemProperties(item, AddrItemProperties(), &image);
         OlAddrUtil::ReadUserProperties(item.GetDispatch(), &image);
     }

@@ -100,7 +100,7 @@ bool OlBaseUtil::EstablishConnection()
     AppDebug.LogMessage(kLogInfo, __FILE__, __LINE__, "Outlook automation started.");
 
     CLSID clsid;
-    HRESULT hr = CLSIDFromProgID(u"Outlook.Application", &clsid);
+    HRESULT hr = CLSIDFromProgID(OLESTR("Outlook.Application"), &clsid);
     if (FAILED(hr)) {
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__, "Can not get the CLSID of Outlook.Application, hr=0x%08x",
                             HexCode(hr));
@@ -139,9 +139,9 @@ bool OlBaseUtil::EstablishConnection()
 
     platform::VariantHolder mapi;
     mapi->vt = VT_BSTR;
-    mapi->bstrVal = SysAllocString(u"MAPI");
+    mapi->bstrVal = SysAllocString(OLESTR("MAPI"));
     platform::VariantHolder nameSpace;
-    hr = mapi->bstrVal ? sm_pAppCmd->Call(u"GetNameSpace", mapi.Get(), 1, nameSpace.Get(), DISPATCH_METHOD)
+    hr = mapi->bstrVal ? sm_pAppCmd->Call(OLESTR("GetNameSpace"), mapi.Get(), 1, nameSpace.Get(), DISPATCH_METHOD)
                        : E_OUTOFMEMORY;
     if (FAILED(hr) || nameSpace->vt != VT_DISPATCH || !nameSpace->pdispVal) {
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__,

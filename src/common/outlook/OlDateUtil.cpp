@@ -28,7 +28,7 @@ bool PatternValueSet(const OlPropDef& row, const OlDateItem& image)
 
 void WritePattern(CDispCmd& item, const OlDateItem& image)
 {
-    OlObject pattern = CallForObject(item, u"GetRecurrencePattern", nullptr, 0, nullptr);
+    OlObject pattern = CallForObject(item, OLESTR("GetRecurrencePattern"), nullptr, 0, nullptr);
     if (!pattern)
         return;
     // Setting the type resets the pattern to that type's defaults, so it goes first; the

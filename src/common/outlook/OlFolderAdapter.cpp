@@ -24,7 +24,7 @@ bool OlFolderAdapter::Connect()
     folderNumber.vt = VT_I4;
     folderNumber.lVal = kOlKindFacts.folder[m_kind];
     HRESULT hr = S_OK;
-    OlObject folder = CallForObject(*m_pNameSpaceCmd, u"GetDefaultFolder", &folderNumber, 1, &hr);
+    OlObject folder = CallForObject(*m_pNameSpaceCmd, OLESTR("GetDefaultFolder"), &folderNumber, 1, &hr);
     if (!folder) {
         Log(kLogError, &OlKindTexts::folderFailed, HexCode(hr));
         Disconnect();
@@ -46,7 +46,7 @@ void OlFolderAdapter::Disconnect()
 OlFolderAdapter::FolderNames OlFolderAdapter::ReadFolderNames(CDispCmd& folder) const
 {
     FolderNames names;
-    HRESULT hr = folder.GetString(u"Name", names.szName, ReadSize(names.szName));
+    HRESULT hr = folder.GetString(OLESTR("Name"), names.szName, ReadSize(names.szName));
     if (FAILED(hr))
         Log(kLogError, &OlKindTexts::nameFailed, HexCode(hr));
     else
@@ -54,7 +54,7 @@ OlFolderAdapter::FolderNames OlFolderAdapter::ReadFolderNames(CDispCmd& folder) 
 
     if (kOlKindTexts.storeIdFailed[m_kind] == nullptr)
         return names;
-    hr = folder.GetString(u"StoreID", names.szStoreId, ReadSize(names.szStoreId));
+    hr = folder.GetString(OLESTR("StoreID"), names.szStoreId, ReadSize(names.szStoreId));
     if (FAILED(hr))
         Log(kLogError, &OlKindTexts::storeIdFailed, HexCode(hr));
     else
@@ -65,7 +65,7 @@ OlFolderAdapter::FolderNames OlFolderAdapter::ReadFolderNames(CDispCmd& folder) 
 OlObject OlFolderAdapter::GetFolderItems(CDispCmd& folder, OlKindText OlKindTexts::*step) const
 {
     HRESULT hr = S_OK;
-    OlObject items = GetObjectProperty(folder, u"Items", &hr);
+    OlObject items = GetObjectProperty(folder, OLESTR("Items"), &hr);
     if (!items)
         Log(kLogError, step, HexCode(hr));
     return items;

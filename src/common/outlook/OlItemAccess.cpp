@@ -20,11 +20,11 @@ OlObject OlItemAccess::ItemFromId(const std::string& entryId, HRESULT* phr)
         return nullptr;
     }
     // EntryIDs are hexadecimal digits: widening each byte is their whole conversion.
-    const std::u16string wide(entryId.begin(), entryId.end());
+    const platform::OleString wide(entryId.begin(), entryId.end());
     platform::VariantHolder arg;
     arg.Get()->vt = VT_BSTR;
     arg.Get()->bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
-    return CallForObject(*m_pNameSpaceCmd, u"GetItemFromID", arg.Get(), 1, phr);
+    return CallForObject(*m_pNameSpaceCmd, OLESTR("GetItemFromID"), arg.Get(), 1, phr);
 }
 
 OlObject OlItemAccess::FolderItems(LONG nFolder, HRESULT* phr)
@@ -38,24 +38,24 @@ OlObject OlItemAccess::FolderItems(LONG nFolder, HRESULT* phr)
     VariantInit(&folderNumber);
     folderNumber.vt = VT_I4;
     folderNumber.lVal = nFolder;
-    OlObject folder = CallForObject(*m_pNameSpaceCmd, u"GetDefaultFolder", &folderNumber, 1, phr);
-    return folder ? GetObjectProperty(*folder, u"Items", phr) : nullptr;
+    OlObject folder = CallForObject(*m_pNameSpaceCmd, OLESTR("GetDefaultFolder"), &folderNumber, 1, phr);
+    return folder ? GetObjectProperty(*folder, OLESTR("Items"), phr) : nullptr;
 }
 
 DATE ItemModified(CDispCmd& item)
 {
     DATE dModified = 0;
-    return SUCCEEDED(item.GetDate(u"LastModificationTime", &dModified)) ? dModified : 0;
+    return SUCCEEDED(item.GetDate(OLESTR("LastModificationTime"), &dModified)) ? dModified : 0;
 }
 
 std::string ItemEntryId(CDispCmd& item)
 {
     char szEntryId[kEntryIdReadSize + 1] = "";
-    return SUCCEEDED(item.GetString(u"EntryID", szEntryId, kEntryIdReadSize)) ? szEntryId : "";
+    return SUCCEEDED(item.GetString(OLESTR("EntryID"), szEntryId, kEntryIdReadSize)) ? szEntryId : "";
 }
 
 HRESULT DeleteItem(CDispCmd& item)
 {
     platform::VariantHolder result;
-    return item.Call(u"Delete", nullptr, 0, result.Get());
+    return item.Call(OLESTR("Delete"), nullptr, 0, result.Get());
 }

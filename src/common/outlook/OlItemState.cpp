@@ -73,7 +73,7 @@ bool FitsKind(const TOlStateKind& kind, const TOlItemState& state)
 std::vector<const TOlSavedValue*> RestoreOrder(const TOlStateKind& kind, const std::vector<TOlSavedValue>& properties)
 {
     std::vector<const TOlSavedValue*> order;
-    for (const std::u16string_view first : kind.restoreFirst) {
+    for (const platform::OleStringView first : kind.restoreFirst) {
         const std::string name(first.begin(), first.end());
         for (const TOlSavedValue& saved : properties) {
             if (saved.name == name)

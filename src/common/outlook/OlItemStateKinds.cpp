@@ -13,9 +13,9 @@ namespace {
 
 // Outlook documents these as read-only; the adapters write them all the same and their puts
 // fail, so they change nothing and are never put back.
-constexpr std::u16string_view kReadOnly[] = {u"IsRecurring", u"ResponseState"};
+constexpr platform::OleStringView kReadOnly[] = {OLESTR("IsRecurring"), OLESTR("ResponseState")};
 
-bool IsReadOnly(std::u16string_view name)
+bool IsReadOnly(platform::OleStringView name)
 {
     return std::find(std::begin(kReadOnly), std::end(kReadOnly), name) != std::end(kReadOnly);
 }
@@ -25,7 +25,7 @@ OlRowList WrittenRows(std::initializer_list<OlPropTable> tables)
     OlRowList rows;
     for (const OlPropTable table : tables) {
         for (const OlPropDef& row : table) {
-            const std::u16string_view name = row.szName;
+            const platform::OleStringView name = row.szName;
             const bool bListed = std::any_of(rows.begin(), rows.end(),
                                              [&](const OlPropDef* pRow) { return name == pRow->szName; });
             if ((row.nAccess & OL_WRITE) != 0 && !bListed && !IsReadOnly(name))
@@ -42,14 +42,15 @@ std::vector<TOlStateKind> BuildKinds()
     // name: the parts go back first, so that a full name made of them is as it was without a
     // put of its own, and the e-mail fields follow the full name.
     kinds.push_back({2, "contact", WrittenRows({AddrItemProperties()}), {}, true,
-                     {u"FirstName", u"MiddleName", u"LastName", u"FullName"}});
+                     {OLESTR("FirstName"), OLESTR("MiddleName"), OLESTR("LastName"), OLESTR("FullName")}});
     // Turning AllDayEvent on stretches the appointment to whole days, Start moves End and
     // Duration sets it: in this order the three come back as they were. Which reminder the
     // adapter writes depends on the Outlook version, so both are kept.
     kinds.push_back({1, "appointment",
                      WrittenRows({DateLeadingProps(), DateReminderProps(true), DateReminderProps(false),
                                   DateTextProps()}),
-                     WrittenRows({DatePatternProps()}), false, {u"AllDayEvent", u"Start", u"Duration"}});
+                     WrittenRows({DatePatternProps()}), false,
+                     {OLESTR("AllDayEvent"), OLESTR("Start"), OLESTR("Duration")}});
     kinds.push_back({3, "task",
                      WrittenRows({TaskLeadingWriteProps(), TaskReminderWriteProps(), TaskTrailingWriteProps()}),
                      WrittenRows({TaskPatternProps()}), false, {}});
@@ -70,15 +71,15 @@ const TOlStateKind* FindStateKind(LONG nItemType)
 const OlPropDef* FindRow(const OlRowList& rows, std::string_view name)
 {
     const auto found = std::find_if(rows.begin(), rows.end(), [&](const OlPropDef* pRow) {
-        const std::u16string_view rowName = pRow->szName;
+        const platform::OleStringView rowName = pRow->szName;
         return std::equal(rowName.begin(), rowName.end(), name.begin(), name.end(),
-                          [](char16_t unit, char c) { return unit == static_cast<unsigned char>(c); });
+                          [](OLECHAR unit, char c) { return unit == static_cast<unsigned char>(c); });
     });
     return found == rows.end() ? nullptr : *found;
 }
 
 std::string RowName(const OlPropDef& row)
 {
-    const std::u16string_view name = row.szName;
+    const platform::OleStringView name = row.szName;
     return std::string(name.begin(), name.end());
 }

@@ -17,7 +17,7 @@ struct TOlStateKind {
     OlRowList properties;            // each written property once, in write order, none read-only
     OlRowList pattern;               // the written pattern properties; empty: the adapter writes no pattern
     bool bUserProperties;            // the adapter writes user properties
-    std::vector<std::u16string_view> restoreFirst;  // put back before the others, in this order
+    std::vector<platform::OleStringView> restoreFirst;  // put back before the others, in this order
 };
 
 // The kind of an OlItemType; null for one no adapter writes.

@@ -177,7 +177,7 @@ OlObject AddNewItem(CDispCmd& items, LONG nItemType, HRESULT* phr)
     VariantInit(&type);
     type.vt = VT_I4;
     type.lVal = nItemType;
-    return CallForObject(items, u"Add", &type, 1, phr);
+    return CallForObject(items, OLESTR("Add"), &type, 1, phr);
 }
 
 OlObject GetItemAt(CDispCmd& items, int nIndex, HRESULT* phr)
@@ -186,14 +186,14 @@ OlObject GetItemAt(CDispCmd& items, int nIndex, HRESULT* phr)
     VariantInit(&position);
     position.vt = VT_I4;
     position.lVal = nIndex + 1;
-    return CallForObject(items, u"Item", &position, 1, phr);
+    return CallForObject(items, OLESTR("Item"), &position, 1, phr);
 }
 
 void ForEachItem(CDispCmd& items, const std::function<bool(CDispCmd& item)>& visit)
 {
     HRESULT hr = S_OK;
-    for (OlObject item = CallForObject(items, u"GetFirst", nullptr, 0, &hr); item;
-         item = CallForObject(items, u"GetNext", nullptr, 0, &hr)) {
+    for (OlObject item = CallForObject(items, OLESTR("GetFirst"), nullptr, 0, &hr); item;
+         item = CallForObject(items, OLESTR("GetNext"), nullptr, 0, &hr)) {
         if (!visit(*item))
             break;
     }
@@ -202,7 +202,7 @@ void ForEachItem(CDispCmd& items, const std::function<bool(CDispCmd& item)>& vis
 std::int64_t ItemCountForProgress(CDispCmd& items)
 {
     LONG nCount = 0;
-    if (CurrentProgressSink() == nullptr || FAILED(items.GetLong(u"Count", &nCount)) || nCount < 0)
+    if (CurrentProgressSink() == nullptr || FAILED(items.GetLong(OLESTR("Count"), &nCount)) || nCount < 0)
         return 0;
     return nCount;
 }
@@ -210,7 +210,7 @@ std::int64_t ItemCountForProgress(CDispCmd& items)
 HRESULT SaveItem(CDispCmd& item)
 {
     platform::VariantHolder result;
-    return item.Call(u"Save", nullptr, 0, result.Get());
+    return item.Call(OLESTR("Save"), nullptr, 0, result.Get());
 }
 
 HRESULT ReadEntryID(CDispCmd& item, char* szEntryID, std::size_t nSize)
@@ -218,7 +218,7 @@ HRESULT ReadEntryID(CDispCmd& item, char* szEntryID, std::size_t nSize)
     if (szEntryID == nullptr || nSize < 2)
         return E_INVALIDARG;
     const std::size_t nReadSize = std::min(nSize - 1, static_cast<std::size_t>(kEntryIdReadSize));
-    return item.GetString(u"EntryID", szEntryID, static_cast<int>(nReadSize));
+    return item.GetString(OLESTR("EntryID"), szEntryID, static_cast<int>(nReadSize));
 }
 
 OlObject FindItemForUpdate(CDispCmd& items, int nIndex, const char* szEntryID, const char* szKind, HRESULT* phrIndex)

@@ -8,14 +8,14 @@ namespace {
 using K = OlPropKind;
 
 const OlPropDef kItemProps[] = {
-    {u"EntryID", K::Text, OL_READ, OL_MEMBER(OlNoteItem, EntryID), 0, OL_NO_RECORD},
-    {u"Subject", K::Text, OL_READ, OL_MEMBER(OlNoteItem, Subject), 0, OL_NO_RECORD},
-    {u"Body", K::Text, OL_READ_WRITE, OL_MEMBER(OlNoteItem, Body), 0, OL_NO_RECORD},
-    {u"Categories", K::Text, OL_READ_WRITE, OL_MEMBER(OlNoteItem, Categories), 0, OL_NO_RECORD},
-    {u"CreationTime", K::Date, OL_READ, OL_MEMBER(OlNoteItem, CreationTime), 0, OL_NO_RECORD},
-    {u"LastModificationTime", K::Date, OL_READ, OL_MEMBER(OlNoteItem, LastModificationTime), 0, OL_NO_RECORD},
-    {u"Saved", K::Bool, OL_READ, OL_MEMBER(OlNoteItem, Saved), 0, OL_NO_RECORD},
-    {u"Color", K::Long, OL_READ_WRITE, OL_MEMBER(OlNoteItem, Color), 0, OL_NO_RECORD},
+    {OLESTR("EntryID"), K::Text, OL_READ, OL_MEMBER(OlNoteItem, EntryID), 0, OL_NO_RECORD},
+    {OLESTR("Subject"), K::Text, OL_READ, OL_MEMBER(OlNoteItem, Subject), 0, OL_NO_RECORD},
+    {OLESTR("Body"), K::Text, OL_READ_WRITE, OL_MEMBER(OlNoteItem, Body), 0, OL_NO_RECORD},
+    {OLESTR("Categories"), K::Text, OL_READ_WRITE, OL_MEMBER(OlNoteItem, Categories), 0, OL_NO_RECORD},
+    {OLESTR("CreationTime"), K::Date, OL_READ, OL_MEMBER(OlNoteItem, CreationTime), 0, OL_NO_RECORD},
+    {OLESTR("LastModificationTime"), K::Date, OL_READ, OL_MEMBER(OlNoteItem, LastModificationTime), 0, OL_NO_RECORD},
+    {OLESTR("Saved"), K::Bool, OL_READ, OL_MEMBER(OlNoteItem, Saved), 0, OL_NO_RECORD},
+    {OLESTR("Color"), K::Long, OL_READ_WRITE, OL_MEMBER(OlNoteItem, Color), 0, OL_NO_RECORD},
 };
 
 // Texts travel with at most one byte less than their width either way (254 for subject and
@@ -26,17 +26,19 @@ constexpr std::size_t kShortBody = 20479;
 constexpr std::size_t kIdWidth = 31;
 
 const OlPropDef kCarriedProps[] = {
-    {u"Subject", K::Text, OL_CARRY, offsetof(OlNoteItem, Subject), kShortText, 0, offsetof(CommNoteRec, szSubject),
-     kShortText},
-    {u"Body", K::Text, OL_CARRY, offsetof(OlNoteItem, Body), kShortBody, 0, offsetof(CommNoteRec, szNote), kShortBody},
-    {u"Categories", K::Text, OL_CARRY, offsetof(OlNoteItem, Categories), kShortText, 0,
+    {OLESTR("Subject"), K::Text, OL_CARRY, offsetof(OlNoteItem, Subject), kShortText, 0,
+     offsetof(CommNoteRec, szSubject), kShortText},
+    {OLESTR("Body"), K::Text, OL_CARRY, offsetof(OlNoteItem, Body), kShortBody, 0, offsetof(CommNoteRec, szNote),
+     kShortBody},
+    {OLESTR("Categories"), K::Text, OL_CARRY, offsetof(OlNoteItem, Categories), kShortText, 0,
      offsetof(CommNoteRec, szCategory), kShortText},
-    {u"Color", K::Long, OL_CARRY, OL_MEMBER(OlNoteItem, Color), 0, OL_MEMBER(CommNoteRec, nColor)},
-    {u"CreationTime", K::Date, OL_TO_RECORD, OL_MEMBER(OlNoteItem, CreationTime), 0,
+    {OLESTR("Color"), K::Long, OL_CARRY, OL_MEMBER(OlNoteItem, Color), 0, OL_MEMBER(CommNoteRec, nColor)},
+    {OLESTR("CreationTime"), K::Date, OL_TO_RECORD, OL_MEMBER(OlNoteItem, CreationTime), 0,
      OL_MEMBER(CommNoteRec, dCreationTime)},
-    {u"LastModificationTime", K::Date, OL_TO_RECORD, OL_MEMBER(OlNoteItem, LastModificationTime), 0,
+    {OLESTR("LastModificationTime"), K::Date, OL_TO_RECORD, OL_MEMBER(OlNoteItem, LastModificationTime), 0,
      OL_MEMBER(CommNoteRec, dLastModificationTime)},
-    {u"EntryID", K::Text, OL_TO_RECORD, OL_MEMBER(OlNoteItem, EntryID), 0, offsetof(CommNoteRec, szId), kIdWidth},
+    {OLESTR("EntryID"), K::Text, OL_TO_RECORD, OL_MEMBER(OlNoteItem, EntryID), 0, offsetof(CommNoteRec, szId),
+     kIdWidth},
 };
 
 }  // namespace

@@ -26,7 +26,7 @@ bool IsSetMember(const TOlValue& value)
 
 bool ReadIsRecurring(CDispCmd& item, const TOlStateKind& kind, bool& bRecurring, int nFailureLevel = kLogError)
 {
-    const HRESULT hr = item.GetBool(u"IsRecurring", &bRecurring);
+    const HRESULT hr = item.GetBool(OLESTR("IsRecurring"), &bRecurring);
     if (hr != S_OK) {
         AppDebug.LogMessage(nFailureLevel, __FILE__, __LINE__,
                             "Failed to read whether the %s item recurs. hr=0x%x", kind.szKind, HexCode(hr));
@@ -38,7 +38,7 @@ bool ReadIsRecurring(CDispCmd& item, const TOlStateKind& kind, bool& bRecurring,
 OlObject PatternOf(CDispCmd& item, const TOlStateKind& kind, int nFailureLevel = kLogError)
 {
     HRESULT hr = S_OK;
-    OlObject pattern = CallForObject(item, u"GetRecurrencePattern", nullptr, 0, &hr);
+    OlObject pattern = CallForObject(item, OLESTR("GetRecurrencePattern"), nullptr, 0, &hr);
     if (!pattern)
         AppDebug.LogMessage(nFailureLevel, __FILE__, __LINE__,
                             "Failed to get the recurrence pattern of the %s item. hr=0x%x", kind.szKind,
@@ -97,7 +97,7 @@ bool ClearItemPattern(CDispCmd& item, const TOlStateKind& kind)
     if (!bRecurring)
         return true;
     platform::VariantHolder result;
-    const HRESULT hr = item.Call(u"ClearRecurrencePattern", nullptr, 0, result.Get());
+    const HRESULT hr = item.Call(OLESTR("ClearRecurrencePattern"), nullptr, 0, result.Get());
     if (FAILED(hr)) {
         AppDebug.LogMessage(kLogError, __FILE__, __LINE__,
                             "Failed to clear the recurrence pattern of the %s item. hr=0x%x", kind.szKind, HexCode(hr));
@@ -120,7 +120,7 @@ bool RestoreItemPattern(CDispCmd& item, const TOlStateKind& kind, const std::vec
 
     const auto type = std::find_if(pattern.begin(), pattern.end(),
                                    [](const TOlSavedValue& member) { return member.name == kRecurrenceTypeName; });
-    if (!PutMember(*patternObject, kind, u"RecurrenceType", type->value))
+    if (!PutMember(*patternObject, kind, OLESTR("RecurrenceType"), type->value))
         return false;
     bool bAll = true;
     for (const TOlSavedValue& member : pattern) {
@@ -130,7 +130,7 @@ bool RestoreItemPattern(CDispCmd& item, const TOlStateKind& kind, const std::vec
         if (IsSetMember(member.value))
             bAll = PutMember(*patternObject, kind, pRow->szName, member.value) && bAll;
         else if (pRow->nKind == OlPropKind::Date)
-            bAll = PutMember(*patternObject, kind, u"NoEndDate", TOlValue(true)) && bAll;
+            bAll = PutMember(*patternObject, kind, OLESTR("NoEndDate"), TOlValue(true)) && bAll;
     }
     return bAll;
 }

@@ -21,7 +21,7 @@ struct TNameAndType {
 OlObject UserPropertiesOf(CDispCmd& item, const TOlStateKind& kind, int nFailureLevel = kLogError)
 {
     HRESULT hr = S_OK;
-    OlObject properties = GetObjectProperty(item, u"UserProperties", &hr);
+    OlObject properties = GetObjectProperty(item, OLESTR("UserProperties"), &hr);
     if (!properties)
         AppDebug.LogMessage(nFailureLevel, __FILE__, __LINE__, "Failed to get the user properties of the %s item. hr=0x%x",
                             kind.szKind, HexCode(FAILED(hr) ? hr : E_FAIL));
@@ -47,7 +47,7 @@ public:
 
     bool Count(LONG& nCount)
     {
-        const HRESULT hr = m_properties.GetLong(u"Count", &nCount);
+        const HRESULT hr = m_properties.GetLong(OLESTR("Count"), &nCount);
         return hr == S_OK || Failed("count the user properties", hr);
     }
 
@@ -55,7 +55,7 @@ public:
     {
         VARIANT position = LongArgument(nPosition);
         HRESULT hr = S_OK;
-        OlObject property = CallForObject(m_properties, u"Item", &position, 1, &hr);
+        OlObject property = CallForObject(m_properties, OLESTR("Item"), &position, 1, &hr);
         if (!property)
             Failed("get a user property", FAILED(hr) ? hr : E_FAIL);
         return property;
@@ -64,11 +64,11 @@ public:
     bool NameAndType(CDispCmd& property, TNameAndType& out)
     {
         TOlValue name;
-        HRESULT hr = GetValue(property, u"Name", name);
+        HRESULT hr = GetValue(property, OLESTR("Name"), name);
         if (hr != S_OK || !std::holds_alternative<std::string>(name))
             return Failed("read the name of a user property", FAILED(hr) ? hr : DISP_E_TYPEMISMATCH);
         out.name = std::get<std::string>(name);
-        hr = property.GetLong(u"Type", &out.nType);
+        hr = property.GetLong(OLESTR("Type"), &out.nType);
         return hr == S_OK || Failed("read the type of the user property \"" + out.name + "\"", hr);
     }
 
@@ -89,25 +89,25 @@ bool Remove(UserPropertyList& list, CDispCmd& properties, LONG nPosition)
 {
     VARIANT position = LongArgument(nPosition);
     platform::VariantHolder result;
-    const HRESULT hr = properties.Call(u"Remove", &position, 1, result.Get());
+    const HRESULT hr = properties.Call(OLESTR("Remove"), &position, 1, result.Get());
     return SUCCEEDED(hr) || list.Failed("remove a user property", hr);
 }
 
 OlObject Add(UserPropertyList& list, CDispCmd& properties, const TOlSavedUserProperty& saved)
 {
     // Add(Name, Type, AddToFolderFields), COM order: the last argument first.
-    const std::u16string name = WideFromUtf8(saved.name);
+    const platform::OleString name = WideFromUtf8(saved.name);
     VARIANT args[3];
     for (VARIANT& arg : args)
         VariantInit(&arg);
     args[0].vt = VT_BOOL;
     args[0].boolVal = VARIANT_FALSE;
     args[1] = LongArgument(saved.nType);
-    platform::BstrHolder nameText(std::u16string_view{name});
+    platform::BstrHolder nameText(platform::OleStringView{name});
     args[2].vt = VT_BSTR;
     args[2].bstrVal = nameText.Get();
     HRESULT hr = S_OK;
-    OlObject property = CallForObject(properties, u"Add", args, 3, &hr);
+    OlObject property = CallForObject(properties, OLESTR("Add"), args, 3, &hr);
     if (!property)
         list.Failed("add the user property \"" + saved.name + "\"", FAILED(hr) ? hr : E_FAIL);
     return property;
@@ -131,7 +131,7 @@ bool ReadUserPropertyStates(CDispCmd& item, const TOlStateKind& kind, int nFailu
         if (!property || !list.NameAndType(*property, nameAndType))
             return false;
         TOlSavedUserProperty saved{nameAndType.name, nameAndType.nType, {}};
-        const HRESULT hr = GetValue(*property, u"Value", saved.value);
+        const HRESULT hr = GetValue(*property, OLESTR("Value"), saved.value);
         if (hr != S_OK)
             return list.Failed("read the value of the user property \"" + saved.name + "\"",
                                FAILED(hr) ? hr : DISP_E_TYPEMISMATCH);
@@ -174,7 +174,7 @@ bool RestoreUserProperties(CDispCmd& item, const TOlStateKind& kind,
             bAll = false;
             continue;
         }
-        const HRESULT hr = PutValue(*property, u"Value", saved.value);
+        const HRESULT hr = PutValue(*property, OLESTR("Value"), saved.value);
         if (FAILED(hr))
             bAll = list.Failed("put back the value of the user property \"" + saved.name + "\"", hr);
     }

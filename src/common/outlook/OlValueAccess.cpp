@@ -32,8 +32,8 @@ HRESULT GetValue(CDispCmd& object, LPCOLESTR szName, TOlValue& value)
         return hr;
     switch (result->vt) {
     case VT_BSTR:
-        value = Utf8FromWide(result->bstrVal ? std::u16string_view(result->bstrVal, SysStringLen(result->bstrVal))
-                                             : std::u16string_view());
+        value = Utf8FromWide(result->bstrVal ? platform::OleStringView(result->bstrVal, SysStringLen(result->bstrVal))
+                                             : platform::OleStringView());
         return S_OK;
     case VT_DATE:
         value = result->date;
@@ -55,7 +55,7 @@ HRESULT PutValue(CDispCmd& object, LPCOLESTR szName, const TOlValue& value)
     VARIANT& arg = *argument.Get();
     std::visit(Overloaded{
                    [&](const std::string& text) {
-                       const std::u16string wide = WideFromUtf8(text);
+                       const platform::OleString wide = WideFromUtf8(text);
                        arg.vt = VT_BSTR;
                        arg.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
                    },
@@ -93,7 +93,7 @@ bool HasKind(const TOlValue& value, OlPropKind nKind)
     return false;
 }
 
-std::string Utf8FromWide(std::u16string_view text)
+std::string Utf8FromWide(platform::OleStringView text)
 {
     if (text.empty())
         return {};
@@ -105,13 +105,13 @@ std::string Utf8FromWide(std::u16string_view text)
     return utf8;
 }
 
-std::u16string WideFromUtf8(std::string_view text)
+platform::OleString WideFromUtf8(std::string_view text)
 {
     if (text.empty())
         return {};
     const int nBytes = static_cast<int>(text.size());
-    std::u16string wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, nullptr, 0)),
-                        u'\0');
+    platform::OleString wide(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, nullptr, 0)), OLECHAR('\0'));
     MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }

@@ -19,6 +19,6 @@ HRESULT PutValue(CDispCmd& object, LPCOLESTR szName, const TOlValue& value);
 // Whether the value has the type that properties of the kind travel in.
 bool HasKind(const TOlValue& value, OlPropKind nKind);
 
-std::string Utf8FromWide(std::u16string_view text);
-std::u16string WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(platform::OleStringView text);
+platform::OleString WideFromUtf8(std::string_view text);
 bool IsValidUtf8(std::string_view text);

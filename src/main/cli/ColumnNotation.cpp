@@ -64,7 +64,7 @@ VARIANT TextValue(std::string_view text)
 {
     VARIANT value;
     VariantInit(&value);
-    std::u16string wide;
+    platform::OleString wide;
     if (!text.empty()) {
         const int nBytes = static_cast<int>(text.size());
         const int nUnits = MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, nullptr, 0);

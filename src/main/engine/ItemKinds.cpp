@@ -5,10 +5,10 @@
 namespace {
 
 constexpr TItemKind kItemKinds[] = {
-    {FLAG_ADDR, 2, 10, u"FullName", "contacts"},
-    {FLAG_DATE, 1, 9, u"Subject", "calendar entries"},
-    {FLAG_TASK, 3, 13, u"Subject", "tasks"},
-    {FLAG_NOTE, 5, 12, u"Subject", "notes"},
+    {FLAG_ADDR, 2, 10, OLESTR("FullName"), "contacts"},
+    {FLAG_DATE, 1, 9, OLESTR("Subject"), "calendar entries"},
+    {FLAG_TASK, 3, 13, OLESTR("Subject"), "tasks"},
+    {FLAG_NOTE, 5, 12, OLESTR("Subject"), "notes"},
 };
 
 }  // namespace

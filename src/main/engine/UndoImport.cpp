@@ -84,7 +84,7 @@ private:
         std::vector<std::string> candidates;
         ForEachItem(*items, [&](CDispCmd& item) {
             DATE dCreated = 0;
-            if (SUCCEEDED(item.GetDate(u"CreationTime", &dCreated)) && dCreated >= entry.dStamp - kOneSecond) {
+            if (SUCCEEDED(item.GetDate(OLESTR("CreationTime"), &dCreated)) && dCreated >= entry.dStamp - kOneSecond) {
                 const std::string entryId = ItemEntryId(item);
                 if (!entryId.empty() && !m_journal.KnowsEntryId(entryId))
                     candidates.push_back(entryId);

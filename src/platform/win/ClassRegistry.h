@@ -3,12 +3,11 @@
 // behaves as an application that is not installed.
 #pragma once
 
+#include "platform/OleText.h"
 #include "platform/win/Com.h"
 #include "platform/win/Types.h"
 
 #include <functional>
-#include <string>
-#include <string_view>
 
 inline constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
 inline constexpr DWORD CLSCTX_INPROC_HANDLER = 0x2;
@@ -53,23 +52,23 @@ using ClassFactory = std::function<HRESULT(REFIID riid, void** ppv)>;
 
 // Registers (or replaces) the class of progId. context says how the server runs; a
 // CoCreateInstance whose contexts do not include it finds no class.
-void RegisterClassFactory(std::u16string_view progId, const CLSID& clsid, ClassFactory factory,
+void RegisterClassFactory(OleStringView progId, const CLSID& clsid, ClassFactory factory,
                           DWORD context = CLSCTX_LOCAL_SERVER);
 
 // Removes the class of progId; false when it was not registered.
-bool UnregisterClass(std::u16string_view progId);
+bool UnregisterClass(OleStringView progId);
 
 // Registers a class for as long as the object lives, then removes it.
 class ScopedClassRegistration {
 public:
-    ScopedClassRegistration(std::u16string_view progId, const CLSID& clsid, ClassFactory factory,
+    ScopedClassRegistration(OleStringView progId, const CLSID& clsid, ClassFactory factory,
                             DWORD context = CLSCTX_LOCAL_SERVER);
     ~ScopedClassRegistration();
     ScopedClassRegistration(const ScopedClassRegistration&) = delete;
     ScopedClassRegistration& operator=(const ScopedClassRegistration&) = delete;
 
 private:
-    std::u16string m_progId;
+    OleString m_progId;
 };
 
 }  // namespace platform

@@ -2,10 +2,10 @@
 // freed or released exactly once when its owner goes away.
 #pragma once
 
+#include "platform/OleText.h"
 #include "platform/win/Com.h"
 #include "platform/win/Variant.h"
 
-#include <string_view>
 #include <utility>
 
 namespace platform {
@@ -14,7 +14,7 @@ class BstrHolder {
 public:
     BstrHolder() = default;
     explicit BstrHolder(const OLECHAR* text) : m_bstr(SysAllocString(text)) {}
-    explicit BstrHolder(std::u16string_view text)
+    explicit BstrHolder(OleStringView text)
         : m_bstr(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())))
     {
     }
@@ -31,7 +31,7 @@ public:
 
     BSTR Get() const { return m_bstr; }
     UINT Length() const { return SysStringLen(m_bstr); }
-    std::u16string_view View() const { return {m_bstr ? m_bstr : u"", Length()}; }
+    OleStringView View() const { return {m_bstr ? m_bstr : OLESTR(""), Length()}; }
 
     // Takes ownership of bstr, freeing the string held so far.
     void Reset(BSTR bstr = nullptr)

@@ -37,6 +37,9 @@ using HWND = struct HWND__*;
 using HINSTANCE = struct HINSTANCE__*;
 using HMODULE = HINSTANCE;
 
+// An OLECHAR string literal, as the Windows headers spell it.
+#define OLESTR(str) u##str
+
 #ifndef TRUE
 #define TRUE 1
 #endif
