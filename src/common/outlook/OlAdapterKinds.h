@@ -28,8 +28,11 @@ struct OlKindFacts {
     OlPerKind<const char*> name;  // as SaveRecordByMatch and FindItemForUpdate log the kind
     OlPerKind<LONG> folder;       // GetDefaultFolder's number of the kind's folder
     OlPerKind<LONG> itemType;     // Items.Add's type of a new item
-    // The CSV field table; null where the adapter has field functions of its own.
-    OlPerKind<OlCsvFieldTable (*)()> csvFields;
+    // Whether the kind's fields are a CSV field table (csvFields), else the adapter has field
+    // functions of its own. A flag of its own: a function's address is no constant expression
+    // in every build.
+    OlPerKind<bool> csvTable;
+    OlPerKind<OlCsvFieldTable (*)()> csvFields;  // null where csvTable is false
     // An update starts from the stored record's image, else from an empty one.
     OlPerKind<bool> updatesStoredImage;
     // The manager's stored record follows a successful update (its UpdateRecord).
@@ -42,6 +45,7 @@ inline constexpr OlKindFacts kOlKindFacts{
     .name = {"Contact", "Calendar", "Task", "Notes"},
     .folder = {10, 9, 13, 12},
     .itemType = {2, 1, 3, 5},
+    .csvTable = {false, true, true, true},
     .csvFields = {nullptr, &DateCsvFields, &TaskCsvFields, &NoteCsvFields},
     .updatesStoredImage = {true, false, true, true},
     .refreshesAfterUpdate = {false, false, true, true},

@@ -17,7 +17,7 @@ struct OlKindHooks;
 template <class TAdapter, OlKind kKind, class TItem, class TRecord, class TManager>
 class OlItemAdapter : public OlFolderAdapter {
     // Contacts have field functions of their own.
-    static constexpr bool kCsvTable = kOlKindFacts.csvFields[kKind] != nullptr;
+    static constexpr bool kCsvTable = kOlKindFacts.csvTable[kKind];
 
 public:
     OlItemAdapter();
