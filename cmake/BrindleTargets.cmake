@@ -1,5 +1,9 @@
 # Every layer is one static library made of the sources in its folder.
-set(BRINDLE_WARNINGS -Wall -Wextra -Wpedantic)
+if(MSVC)
+  set(BRINDLE_WARNINGS /W4)
+else()
+  set(BRINDLE_WARNINGS -Wall -Wextra -Wpedantic)
+endif()
 
 function(brindle_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
@@ -17,10 +21,28 @@ function(brindle_library name)
   endif()
 endfunction()
 
-# One test program per layer, made of the test sources in its folder.
+# Every Windows program declares UTF-8 its ANSI code page, through a manifest linked in
+# as the program's resource.
+function(brindle_program target)
+  if(WIN32)
+    set(rc ${PROJECT_BINARY_DIR}/Utf8CodePage.rc)
+    file(WRITE ${rc}.in "1 24 \"${PROJECT_SOURCE_DIR}/src/platform/windows/Utf8CodePage.manifest\"\n")
+    configure_file(${rc}.in ${rc} COPYONLY)
+    target_sources(${target} PRIVATE ${rc})
+  endif()
+endfunction()
+
+# One test program per layer, made of the test sources in its folder. A Windows build
+# leaves out the tests of the Linux stand-ins, named in BRINDLE_LINUX_ONLY_TESTS, and runs
+# each program as one test: every start of a program under Wine costs a good part of a second.
 function(brindle_test_suite layer)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${layer}/*.cpp)
+  if(WIN32)
+    foreach(name ${BRINDLE_LINUX_ONLY_TESTS})
+      list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${name})
+    endforeach()
+  endif()
   if(NOT sources)
     return()
   endif()
@@ -28,7 +50,13 @@ function(brindle_test_suite layer)
   add_executable(${target} ${sources})
   target_compile_options(${target} PRIVATE ${BRINDLE_WARNINGS})
   target_link_libraries(${target} PRIVATE test_support ${ARG_DEPS})
-  gtest_discover_tests(${target}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=UTC")
+  brindle_program(${target})
+  if(WIN32)
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES ENVIRONMENT "TZ=UTC")
+  else()
+    gtest_discover_tests(${target}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TZ=UTC")
+  endif()
 endfunction()

@@ -9,10 +9,12 @@
 #include <memory>
 #include <string>
 
+#ifndef _WIN32
 namespace {
 
-// Outlook does not run here: the simulated one stands in for it, and what goes wrong
-// inside it lands in the program's own debug log at the error level.
+// Outlook does not run on Linux: the simulated one stands in for it, and what goes wrong
+// inside it lands in the program's own debug log at the error level. On Windows the
+// program talks to the Outlook that is installed.
 void InstallOutlook()
 {
     olsim::SetLogSink([](const std::string& line) { AppDebug.LogMessage(0, __FILE__, __LINE__, "%s", line.c_str()); });
@@ -20,12 +22,15 @@ void InstallOutlook()
 }
 
 }  // namespace
+#endif
 
 // With arguments the program is the command line: no application object at all, since
 // QApplication cannot start without a display.
 int main(int argc, char** argv)
 {
+#ifndef _WIN32
     InstallOutlook();
+#endif
     if (argc > 1)
         return RunCommandLine(argc, argv);
     TApplication application(argc, argv);

@@ -3,26 +3,19 @@
 #include "common/misc/CxDebugUtil.h"
 #include "main/Main.h"
 #include "main/MessageBox.h"
+#include "platform/Termination.h"
 #include "platform/WinCompat.h"
 
-#include <QSocketNotifier>
-#include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <QMetaObject>
+#include <optional>
 #include <utility>
 
 const char* const APPLICATION_TITLE = "Brindle Converter";
 
 namespace {
 
-// A signal handler may only write to a descriptor; the loop reads the other end.
-int g_signalSockets[2] = {-1, -1};
-
-extern "C" void OnTerminationSignal(int)
-{
-    const char byte = 1;
-    (void)!write(g_signalSockets[0], &byte, 1);
-}
+// Ends before the application does, so that no request is answered into a closed loop.
+std::optional<platform::ScopedTerminationHandler> g_terminationHandler;
 
 }  // namespace
 
@@ -34,34 +27,23 @@ TApplication::TApplication(int& argc, char** argv)
     QuitOnTerminationSignals();
 }
 
+// A request comes on a thread of its own, so the loop is asked to quit through its queue.
 void TApplication::QuitOnTerminationSignals()
 {
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSockets) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [] {
-        char byte = 0;
-        (void)!read(g_signalSockets[1], &byte, 1);
-        AppDebug.LogMessage(2, __FILE__, __LINE__, "Termination signal, shutting down");
-        QCoreApplication::quit();
+    g_terminationHandler.emplace([this] {
+        QMetaObject::invokeMethod(
+            this,
+            [] {
+                AppDebug.LogMessage(2, __FILE__, __LINE__, "Termination signal, shutting down");
+                QCoreApplication::quit();
+            },
+            Qt::QueuedConnection);
     });
-    struct sigaction action {};
-    action.sa_handler = OnTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
 }
 
 TApplication::~TApplication()
 {
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGINT, SIG_DFL);
-    for (int& socket : g_signalSockets) {
-        if (socket >= 0)
-            close(socket);
-        socket = -1;
-    }
+    g_terminationHandler.reset();
     if (m_bComInitialized)
         CoUninitialize();
 }

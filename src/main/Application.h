@@ -11,8 +11,8 @@ extern const char* const APPLICATION_TITLE;
 // Initialises COM for the user-interface thread for its lifetime and carries the program's
 // title. An exception escaping an event handler ends the message loop instead of unwinding
 // through the framework; RethrowEscaped then raises it where main can report it.
-// SIGTERM and SIGINT (logout, Ctrl+C) end the message loop too, so the program shuts down
-// normally and keeps its settings.
+// A request to terminate (SIGTERM and SIGINT on Linux; Ctrl+C and closing the console on
+// Windows) ends the message loop too, so the program shuts down normally and keeps its settings.
 class TApplication : public QApplication {
     Q_OBJECT
 

@@ -100,7 +100,8 @@ public:
 
 protected:
     DispatchObject() = default;
-    ~DispatchObject() override = default;
+    // Deleted through Release as the most derived type; IUnknown itself has no virtual destructor on Windows.
+    virtual ~DispatchObject() = default;
 
     virtual const MemberTable& Members() const = 0;
     // The object model's class name, which injected faults name.

@@ -1,17 +1,6 @@
-#include "platform/win/Time.h"
-
-#include <utility>
+#include "platform/ClockSeam.h"
 
 namespace platform {
-namespace {
-
-LocalClock& ClockInForce()
-{
-    static LocalClock clock;
-    return clock;
-}
-
-}  // namespace
 
 SYSTEMTIME RealLocalTime()
 {
@@ -25,32 +14,10 @@ SYSTEMTIME RealLocalTime()
             static_cast<WORD>(local.tm_sec),         static_cast<WORD>(now.tv_nsec / 1000000)};
 }
 
-void SetClockForTesting(LocalClock clock)
-{
-    ClockInForce() = std::move(clock);
-}
+bool LocalCalendarTime(std::time_t tTime, std::tm& local) { return localtime_r(&tTime, &local) != nullptr; }
 
-ScopedClock::ScopedClock(const SYSTEMTIME& stNow)
-    : m_previous(ClockInForce()), m_stNow(stNow)
-{
-    ClockInForce() = [this] { return m_stNow; };
-}
-
-ScopedClock::ScopedClock(LocalClock clock)
-    : m_previous(ClockInForce())
-{
-    ClockInForce() = std::move(clock);
-}
-
-ScopedClock::~ScopedClock()
-{
-    ClockInForce() = std::move(m_previous);
-}
-
-void ScopedClock::Set(const SYSTEMTIME& stNow)
-{
-    m_stNow = stNow;
-}
+// GetLocalTime asks for the clock in force on every call.
+void ClockChanged() {}
 
 }  // namespace platform
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #ifdef _WIN32
-#include <wtypes.h>
+#include "platform/win/WindowsHeaders.h"
 #else
 #include "platform/win/Types.h"
 #endif

@@ -209,6 +209,15 @@ bool ReplaceFile(const char* path, const std::string& text)
 
 bool IsEmpty(LPCSTR text) { return text == nullptr || *text == '\0'; }
 
+// A value the file holds enclosed in matching single or double quotation marks reads without
+// them, as on Windows.
+std::string_view Unquoted(std::string_view value)
+{
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
 bool BreaksLine(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
 // Copies a list of names, each terminated, the list ending in an extra terminator, as far as
@@ -266,10 +275,12 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
         return CopyNameList(names, lpReturnedString, nSize);
     }
 
-    std::string_view value = Trim(lpDefault ? std::string_view(lpDefault) : std::string_view());
+    // Windows strips the default's trailing spaces, and only those.
+    std::string_view value = lpDefault ? std::string_view(lpDefault) : std::string_view();
+    value = value.substr(0, value.find_last_not_of(' ') + 1);
     const std::optional<size_t> entry = header ? file.FindKey(*header, Trim(lpKeyName)) : std::nullopt;
     if (entry)
-        value = file.Line(*entry).value;
+        value = Unquoted(file.Line(*entry).value);
     return static_cast<DWORD>(CutText(lpReturnedString, nSize, value));
 }
 

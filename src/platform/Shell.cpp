@@ -1,4 +1,4 @@
-#include "platform/win/Shell.h"
+#include "platform/ShellSeam.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -10,7 +10,6 @@
 namespace platform {
 namespace {
 
-constexpr INT kLaunched = 42;
 constexpr const char* kOpener = "xdg-open";
 
 // Starts xdg-open in a grandchild that belongs to no one: the middle child exits at once,
@@ -59,7 +58,7 @@ INT StartDetached(const ShellCall& call)
     close(status[0]);
     if (got > 0)
         return error == ENOENT ? SE_ERR_NOASSOC : SE_ERR_FNF;
-    return kLaunched;
+    return kShellLaunched;
 }
 
 class XdgOpenLauncher : public ShellLauncher {
@@ -74,36 +73,20 @@ public:
     }
 };
 
-XdgOpenLauncher g_desktopLauncher;
-ShellLauncher* g_pLauncher = &g_desktopLauncher;
-
-std::string TextOrEmpty(LPCSTR text) { return text ? std::string(text) : std::string(); }
-
 }  // namespace
 
-ScopedShellLauncher::ScopedShellLauncher(ShellLauncher& launcher) : m_pPrevious(g_pLauncher)
-{
-    g_pLauncher = &launcher;
-}
-
-ScopedShellLauncher::~ScopedShellLauncher() { g_pLauncher = m_pPrevious; }
-
-ShellCallRecorder::ShellCallRecorder() : m_scope(*this) {}
-
-INT ShellCallRecorder::Launch(const ShellCall& call)
-{
-    m_calls.push_back(call);
-    return kLaunched;
-}
+// ShellExecuteA asks for the launcher in force on every call.
+void ShellLauncherChanged() {}
 
 }  // namespace platform
 
 HINSTANCE ShellExecuteA(HWND, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters,
                         LPCSTR lpDirectory, INT nShowCmd)
 {
-    const platform::ShellCall call{platform::TextOrEmpty(lpOperation), platform::TextOrEmpty(lpFile),
-                                   platform::TextOrEmpty(lpParameters),
-                                   platform::TextOrEmpty(lpDirectory), nShowCmd};
-    const INT result = platform::g_pLauncher->Launch(call);
-    return reinterpret_cast<HINSTANCE>(static_cast<std::intptr_t>(result));
+    static platform::XdgOpenLauncher desktopLauncher;
+    platform::ShellLauncher* launcher = platform::ShellLauncherInForce();
+    if (launcher == nullptr)
+        launcher = &desktopLauncher;
+    return platform::ShellResult(
+        launcher->Launch(platform::MakeShellCall(lpOperation, lpFile, lpParameters, lpDirectory, nShowCmd)));
 }

@@ -54,14 +54,3 @@ std::size_t CutText(char* dest, std::size_t width, std::string_view source)
     dest[length] = '\0';
     return length;
 }
-
-LPSTR lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength)
-{
-    if (lpString1 == nullptr || iMaxLength <= 0)
-        return lpString1;
-    const auto width = static_cast<std::size_t>(iMaxLength);
-    // Never look further into the source than the buffer could take.
-    const std::size_t available = lpString2 == nullptr ? 0 : strnlen(lpString2, width);
-    CutText(lpString1, width, std::string_view(lpString2 == nullptr ? "" : lpString2, available));
-    return lpString1;
-}

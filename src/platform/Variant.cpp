@@ -17,6 +17,18 @@ ByteCount* PrefixOf(BSTR bstr) { return reinterpret_cast<ByteCount*>(bstr) - 1; 
 // whose byte count still fits in it.
 constexpr UINT kMaxChars = (std::numeric_limits<ByteCount>::max() - sizeof(ByteCount)) / sizeof(OLECHAR) - 1;
 
+// The types a VARIANT may hold, as Windows checks them: a base type up to VT_UINT other than
+// the unused 15, by value or by reference, but no reference to VT_EMPTY or VT_NULL. Arrays and
+// records, which Windows takes too, have no stand-in here.
+bool IsVariantType(VARTYPE vt)
+{
+    const unsigned base = vt & VT_TYPEMASK;
+    const unsigned flags = vt & ~unsigned{VT_TYPEMASK};
+    if ((flags != 0 && flags != VT_BYREF) || base > VT_UINT || base == 15)
+        return false;
+    return flags == 0 || base > VT_NULL;
+}
+
 }  // namespace
 
 BSTR SysAllocString(const OLECHAR* psz)
@@ -71,6 +83,8 @@ HRESULT VariantClear(VARIANTARG* pvarg)
 {
     if (!pvarg)
         return E_INVALIDARG;
+    if (!IsVariantType(pvarg->vt))
+        return DISP_E_BADVARTYPE;
     if ((pvarg->vt & VT_BYREF) == 0) {
         switch (pvarg->vt) {
         case VT_BSTR:
@@ -96,8 +110,13 @@ HRESULT VariantCopy(VARIANTARG* pvargDest, const VARIANTARG* pvargSrc)
 {
     if (!pvargDest || !pvargSrc)
         return E_INVALIDARG;
+    if (!IsVariantType(pvargSrc->vt))
+        return DISP_E_BADVARTYPE;
     if (pvargDest == pvargSrc)
         return S_OK;
+    // A target that cannot be cleared stays as it is, as on Windows.
+    if (!IsVariantType(pvargDest->vt))
+        return DISP_E_BADVARTYPE;
     VARIANT copy = *pvargSrc;
     if (pvargSrc->vt == VT_BSTR && pvargSrc->bstrVal) {
         copy.bstrVal = SysAllocStringLen(pvargSrc->bstrVal, SysStringLen(pvargSrc->bstrVal));

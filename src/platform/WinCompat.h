@@ -1,13 +1,8 @@
-// The one compatibility header: the Windows and COM names the program calls.
-// On Windows it is the real headers; elsewhere the platform layer provides them.
+// The one compatibility header: the Windows and COM names the program calls. On Windows
+// they are the real headers; elsewhere the platform layer provides them. Either way the
+// platform layer adds the few helpers of its own that each header names in `platform::`.
 #pragma once
 
-#ifdef _WIN32
-#include <windows.h>
-#include <oleauto.h>
-#include <shellapi.h>
-#include <shlobj.h>
-#else
 #include "platform/win/Types.h"
 #include "platform/win/Time.h"
 #include "platform/win/TextCut.h"
@@ -20,6 +15,5 @@
 #include "platform/win/Profile.h"
 #include "platform/win/Shell.h"
 #include "platform/win/FileSystem.h"
-#endif
 
 #include "platform/OleText.h"

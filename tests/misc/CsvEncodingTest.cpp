@@ -1,12 +1,16 @@
 #include "common/misc/CsvEncoding.h"
 
 #include "support/TempDir.h"
+#include "support/Wine.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
+#include <vector>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -132,6 +136,9 @@ const DecodeCase kDecodeCases[] = {
 TEST(CsvDecode, EncodingsAndTheirText)
 {
     for (const DecodeCase& c : kDecodeCases) {
+        // Wine's MultiByteToWideChar loses the byte after an invalid one at the end of its input.
+        if (c.name == std::string_view("UTF-8 invalid byte") && testing_support::UnderWine())
+            continue;
         const TCsvFileText decoded = DecodeCsvBytes(c.bytes, c.choice);
         EXPECT_EQ(decoded.nEncoding, c.encoding) << c.name;
         EXPECT_EQ(decoded.szText, c.text) << c.name;
@@ -301,10 +308,13 @@ TEST_F(CsvLoadTest, ReadsAndDecodesTheWholeFile)
 
 TEST_F(CsvLoadTest, RefusesWhatIsNoPlainFile)
 {
+    std::vector<std::string> paths = {m_dir.file("missing.csv"), m_dir.folder(), "/dev/null", ""};
+#ifndef _WIN32
     const std::string fifo = m_dir.file("pipe.csv");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    const std::string missing = m_dir.file("missing.csv");
-    for (const std::string& path : {missing, m_dir.folder(), fifo, std::string("/dev/null"), std::string()}) {
+    paths.push_back(fifo);
+#endif
+    for (const std::string& path : paths) {
         TCsvFileText loaded;
         loaded.szText = "kept";
         EXPECT_FALSE(LoadCsvFileText(path.c_str(), TCsvEncodingChoice::Detect, loaded)) << path;

@@ -35,8 +35,14 @@ struct IniFixture {
 
 std::string ProgramFolder()
 {
+#ifdef _WIN32
+    char program[MAX_PATH] = "";
+    const std::string_view path(program, GetModuleFileNameA(nullptr, program, MAX_PATH));
+    return std::string(path.substr(0, path.find_last_of("/\\") + 1));
+#else
     const std::string program = std::filesystem::canonical("/proc/self/exe").string();
     return program.substr(0, program.rfind('/') + 1);
+#endif
 }
 
 TEST(CxIniUtil, IntegersAreTheLeadingNumberOrTheDefault)
@@ -116,8 +122,10 @@ TEST(CxIniUtil, WritesDecimalTextAndReadsItBack)
     EXPECT_NE(fixture.ini.WriteBool("Brindle", "EnableDebug", false), 0);
     EXPECT_NE(fixture.ini.WriteString("Brindle", "QuoteMark", nullptr), 0);
     EXPECT_NE(fixture.ini.WriteString("Brindle", "CsvNoteFile", "/tmp/notes.csv"), 0);
-    EXPECT_EQ(ReadFile(fixture.Path()),
-              "[Brindle]\nAppMode=-12\nAddTitle=1\nEnableDebug=0\nQuoteMark=\nCsvNoteFile=/tmp/notes.csv\n");
+    // Windows ends the lines it writes with CR LF, the Linux stand-in with LF.
+    std::string written = ReadFile(fixture.Path());
+    std::erase(written, '\r');
+    EXPECT_EQ(written, "[Brindle]\nAppMode=-12\nAddTitle=1\nEnableDebug=0\nQuoteMark=\nCsvNoteFile=/tmp/notes.csv\n");
     EXPECT_EQ(fixture.ini.ReadInt("Brindle", "AppMode", 0), -12);
     EXPECT_TRUE(fixture.ini.ReadBool("Brindle", "AddTitle", false));
     EXPECT_FALSE(fixture.ini.ReadBool("Brindle", "EnableDebug", true));

@@ -53,7 +53,8 @@ public:
     {
         Member& member = Declare(name);
         member.isMethod = false;
-        VariantCopy(member.value.Get(), &value);
+        // Some Windows headers declare the source without const.
+        VariantCopy(member.value.Get(), const_cast<VARIANT*>(&value));
     }
     void SetLong(platform::OleStringView name, LONG nValue)
     {
@@ -211,7 +212,7 @@ private:
     };
 
     FakeDispatch() = default;
-    ~FakeDispatch() override = default;
+    virtual ~FakeDispatch() = default;
 
     static bool SameName(platform::OleStringView a, platform::OleStringView b)
     {

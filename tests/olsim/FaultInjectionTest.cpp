@@ -1,4 +1,5 @@
 // Faults injected into the simulated Outlook, through the API and the environment.
+#include "support/Environment.h"
 #include "SimulatedOutlook.h"
 
 #include "olsim/FaultInjection.h"
@@ -82,9 +83,9 @@ TEST(FaultInjectionTest, CreateInstanceCanBeMadeToFail)
 
 TEST(FaultInjectionTest, TheEnvironmentVariableInjectsFaultsAtRegistration)
 {
-    setenv(olsim::kFaultsVariable, " Items.GetFirst = 0x80004005 : once ; noteitem.save=-2147352567 ", 1);
+    testing_support::SetEnvironment(olsim::kFaultsVariable, " Items.GetFirst = 0x80004005 : once ; noteitem.save=-2147352567 ");
     SimulatedOutlook outlook;
-    unsetenv(olsim::kFaultsVariable);
+    testing_support::UnsetEnvironment(olsim::kFaultsVariable);
     Object note = outlook.Add(kNotesFolder, kNoteItem);
     EXPECT_EQ(Save(*note), DISP_E_EXCEPTION);
     EXPECT_EQ(Save(*note), DISP_E_EXCEPTION);
@@ -111,9 +112,9 @@ TEST(FaultInjectionTest, BadFaultListsAreReportedAndInjectNothing)
     }
     std::vector<std::string> lines;
     olsim::SetLogSink([&lines](const std::string& line) { lines.push_back(line); });
-    setenv(olsim::kFaultsVariable, "Items.GetFirst=oops", 1);
+    testing_support::SetEnvironment(olsim::kFaultsVariable, "Items.GetFirst=oops");
     olsim::RegisterOutlookSimulator();
-    unsetenv(olsim::kFaultsVariable);
+    testing_support::UnsetEnvironment(olsim::kFaultsVariable);
     olsim::UnregisterOutlookSimulator();
     olsim::SetLogSink({});
     ASSERT_EQ(lines.size(), 1u);

@@ -1,6 +1,7 @@
 // The profile behind the simulated Outlook: where it lives, that its data lives from one
 // run to the next, that a file which is not a profile is refused, and the version that
 // registration publishes.
+#include "support/Environment.h"
 #include "SimulatedOutlook.h"
 
 #include "common/misc/WinUtil.h"
@@ -100,16 +101,16 @@ TEST(ProfileTest, EveryKindsValuesSurviveAReopen)
 
 TEST(ProfileTest, ProfileIsWrittenAheadAndCreatedInTheDataFolderByDefault)
 {
-    unsetenv("OLSIM_PROFILE");
+    testing_support::UnsetEnvironment("OLSIM_PROFILE");
     const std::filesystem::path expected = testing_support::CurrentTestDataHome() / "olsim" / "profile.sqlite";
-    EXPECT_EQ(olsim::ProfilePath(), expected.string());
+    EXPECT_EQ(olsim::ProfilePath(), expected.generic_string());
     {
         SimulatedOutlook outlook;
         outlook.AddSaved(kNotesFolder, kNoteItem, {{OLESTR("Body"), "here"}});
     }
     ASSERT_TRUE(std::filesystem::exists(expected));
     sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(expected.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(expected.string().c_str(), &db), SQLITE_OK);
     sqlite3_stmt* statement = nullptr;
     ASSERT_EQ(sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &statement, nullptr), SQLITE_OK);
     ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
@@ -144,7 +145,7 @@ TEST(ProfileTest, AFileThatIsNotOurProfileMakesCreationFailWithALogLine)
         SCOPED_TRACE(c.label);
         testing_support::TempDir folder;
         const std::string path = folder.file("profile.sqlite");
-        setenv("OLSIM_PROFILE", path.c_str(), 1);
+        testing_support::SetEnvironment("OLSIM_PROFILE", path.c_str());
         c.make(path);
         LogCapture log;
         olsim::RegisterOutlookSimulator();

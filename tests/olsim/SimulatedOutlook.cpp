@@ -9,7 +9,7 @@
 
 namespace olsim_test {
 
-Arg::Arg(int number)
+void Arg::SetLong(LONG number)
 {
     m_value->vt = VT_I4;
     m_value->lVal = number;

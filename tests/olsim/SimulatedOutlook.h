@@ -8,6 +8,7 @@
 #include "platform/WinCompat.h"
 #include "platform/win/ComHolders.h"
 
+#include <concepts>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -33,7 +34,13 @@ enum class CallKind { Method, Get, Put };
 // An argument of a call, holding its own VARIANT.
 class Arg {
 public:
-    Arg(int number);
+    // Any integer but a flag travels as VT_I4, whichever type LONG is.
+    template <std::integral T>
+        requires(!std::same_as<T, bool>)
+    Arg(T number)
+    {
+        SetLong(static_cast<LONG>(number));
+    }
     Arg(const OLECHAR* text);
     Arg(bool flag);
     static Arg ByRef(LONG* number);
@@ -41,6 +48,7 @@ public:
 
 private:
     Arg() = default;
+    void SetLong(LONG number);
     platform::VariantHolder m_value;
 };
 

@@ -1,5 +1,6 @@
 // The olsim tool: seed, list, clear and version on the test's own profile, checked
 // against what the simulated Outlook then answers.
+#include "support/Environment.h"
 #include "SimulatedOutlook.h"
 
 #include "common/misc/WinUtil.h"
@@ -157,7 +158,7 @@ TEST(ToolTest, GeneratedItemsAreTheSameEveryTimeAndLookReal)
     std::map<std::string, std::vector<std::map<std::string, std::string>>> first;
     for (int round = 0; round < 2; ++round) {
         const std::string profile = (testing_support::CurrentTestDataHome() / ("p" + std::to_string(round))).string();
-        setenv("OLSIM_PROFILE", profile.c_str(), 1);
+        testing_support::SetEnvironment("OLSIM_PROFILE", profile.c_str());
         const ToolRun seed = RunTool({"seed", "--contacts", "40", "--appointments=30", "--tasks", "20", "--notes", "10"});
         ASSERT_EQ(seed.exitCode, 0) << seed.err;
         EXPECT_NE(seed.out.find("40 contacts, 30 appointments, 20 tasks and 10 notes"), std::string::npos) << seed.out;

@@ -33,7 +33,7 @@ TEST(Clock, DefaultsToTheMachinesLocalTime)
     const std::time_t before = std::time(nullptr);
     const SYSTEMTIME st = Now();
     tm local{};
-    localtime_r(&before, &local);
+    ASSERT_TRUE(platform::LocalCalendarTime(before, local));
     SYSTEMTIME expected{static_cast<WORD>(local.tm_year + 1900), static_cast<WORD>(local.tm_mon + 1), 0,
                         static_cast<WORD>(local.tm_mday), static_cast<WORD>(local.tm_hour),
                         static_cast<WORD>(local.tm_min), static_cast<WORD>(local.tm_sec), 0};

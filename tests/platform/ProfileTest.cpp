@@ -74,11 +74,11 @@ TEST(ProfileRead, FindsValuesIgnoringCaseAndSurroundingSpace)
         EXPECT_EQ(Read(path, c.section, c.key), c.expected) << c.section << "/" << c.key;
 }
 
-TEST(ProfileRead, MissingFileGivesTheTrimmedDefaultAndNullDefaultGivesEmpty)
+TEST(ProfileRead, MissingFileGivesTheDefaultLessItsTrailingSpacesAndNullDefaultGivesEmpty)
 {
     TempDir dir;
     const std::string path = dir.file("absent.ini");
-    EXPECT_EQ(Read(path, "Brindle", "AppMode", "  7  "), "7");
+    EXPECT_EQ(Read(path, "Brindle", "AppMode", "  7  "), "  7");
     EXPECT_EQ(Read(path, "Brindle", "AppMode", nullptr), "");
     EXPECT_FALSE(std::filesystem::exists(path));
 }

@@ -160,8 +160,11 @@ TEST_F(VariantTest, ScalarsCopyAsTheyAre)
     EXPECT_EQ(VariantCopy(&target, &source), S_OK);
     EXPECT_EQ(target.vt, VT_DATE);
     EXPECT_EQ(target.date, -1.25);
+#ifndef _WIN32
+    // The stand-in refuses null pointers; Wine's functions read through them.
     EXPECT_EQ(VariantCopy(nullptr, &source), E_INVALIDARG);
     EXPECT_EQ(VariantClear(nullptr), E_INVALIDARG);
+#endif
 }
 
 }  // namespace

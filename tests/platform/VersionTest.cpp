@@ -71,8 +71,11 @@ TEST_F(VersionTest, OnlyTheRootBlockIsKnown)
     UINT length = 0;
     EXPECT_FALSE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904b0\\FileVersion", &value, &length));
     EXPECT_FALSE(VerQueryValueA(block.data(), "", &value, &length));
+#ifndef _WIN32
+    // Windows' own VerQueryValueA answers for blocks that are not the store's.
     std::vector<unsigned char> foreign(block.size(), 0);
     EXPECT_FALSE(VerQueryValueA(foreign.data(), "\\", &value, &length));
+#endif
 }
 
 TEST_F(VersionTest, ABufferSmallerThanTheBlockIsRefused)

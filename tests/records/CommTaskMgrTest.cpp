@@ -178,7 +178,10 @@ TEST(TaskFieldText, DueDateIsTheLocalDateOrNA)
         {"Year2004", UtcTime(2004, 5, 1, 12), "05/01/2004"},
         {"Year2031", UtcTime(2031, 6, 15, 12), "06/15/2031"},
         {"Year1999", UtcTime(1999, 12, 31, 12), "12/31/1999"},
+#ifndef _WIN32
+        // Windows' localtime ends with the year 3000.
         {"Year4500", UtcTime(4500, 12, 31, 12), "12/31/4500"},
+#endif
         {"OutlookNone4501", UtcTime(4501, 1, 1, 12), "N/A"},
         {"BeyondAnyYear", static_cast<time_t>(1) << 60, "N/A"},
     };

@@ -1,6 +1,7 @@
 // Helpers shared by the record model tests.
 #pragma once
 
+#include "support/Environment.h"
 #include "platform/WinCompat.h"
 #include "records/CommFieldDef.h"
 
@@ -52,15 +53,15 @@ public:
     {
         if (const char* previous = std::getenv("TZ"))
             m_previous = previous;
-        setenv("TZ", szZone, 1);
+        testing_support::SetEnvironment("TZ", szZone);
         tzset();
     }
     ~ScopedTimeZone()
     {
         if (m_previous)
-            setenv("TZ", m_previous->c_str(), 1);
+            testing_support::SetEnvironment("TZ", m_previous->c_str());
         else
-            unsetenv("TZ");
+            testing_support::UnsetEnvironment("TZ");
         tzset();
     }
     ScopedTimeZone(const ScopedTimeZone&) = delete;
@@ -79,7 +80,11 @@ inline time_t UtcTime(int nYear, int nMonth, int nDay, int nHour = 0, int nMinut
     tm.tm_mday = nDay;
     tm.tm_hour = nHour;
     tm.tm_min = nMinute;
+#ifdef _WIN32
+    return _mkgmtime(&tm);
+#else
     return timegm(&tm);
+#endif
 }
 
 }  // namespace record_tests

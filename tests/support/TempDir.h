@@ -15,8 +15,8 @@ public:
 
     const std::filesystem::path& path() const { return m_path; }
     // The folder as text, ending with '/', as the program keeps folders.
-    std::string folder() const { return m_path.string() + "/"; }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::string folder() const { return m_path.generic_string() + "/"; }
+    std::string file(const std::string& name) const { return (m_path / name).generic_string(); }
 
 private:
     std::filesystem::path m_path;

@@ -1,8 +1,12 @@
 // Every test runs with its own data folder and simulated Outlook profile, so no
 // test reads or writes the user's real files or sees another test's leftovers.
+#include "support/Environment.h"
 #include "support/TempDir.h"
+#include "support/TestDataHome.h"
 
+#ifdef BRINDLE_GUI
 #include <QApplication>
+#endif
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -16,8 +20,8 @@ class IsolatedDataHome : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override
     {
         g_dataHome = std::make_unique<TempDir>();
-        setenv("XDG_DATA_HOME", g_dataHome->path().c_str(), 1);
-        setenv("OLSIM_PROFILE", (g_dataHome->path() / "olsim-profile.sqlite").c_str(), 1);
+        UseDataHome(g_dataHome->path());
+        SetEnvironment("OLSIM_PROFILE", (g_dataHome->path() / "olsim-profile.sqlite").generic_string());
     }
     void OnTestEnd(const ::testing::TestInfo&) override { g_dataHome.reset(); }
 };
@@ -30,12 +34,16 @@ const std::filesystem::path& CurrentTestDataHome() { return g_dataHome->path(); 
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+#ifdef BRINDLE_GUI
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        testing_support::SetEnvironment("QT_QPA_PLATFORM", "offscreen");
     // Qt wants a private runtime folder; one that lives as long as this test program will do.
     const testing_support::TempDir runtimeDir;
-    setenv("XDG_RUNTIME_DIR", runtimeDir.path().c_str(), 0);
-    ::testing::InitGoogleTest(&argc, argv);
+    if (!std::getenv("XDG_RUNTIME_DIR"))
+        testing_support::SetEnvironment("XDG_RUNTIME_DIR", runtimeDir.path().string());
     QApplication app(argc, argv);
+#endif
     ::testing::UnitTest::GetInstance()->listeners().Append(new testing_support::IsolatedDataHome);
     return RUN_ALL_TESTS();
 }

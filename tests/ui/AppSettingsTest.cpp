@@ -71,7 +71,7 @@ TEST_F(AppSettingsStore, MissingAndOddEntriesTakeTheirReadingRules)
     LoadSettings();
     EXPECT_EQ(AppSettings.AppMode, 2);
     EXPECT_EQ(AppSettings.AppFlag, 1);
-    EXPECT_STREQ(AppSettings.QuoteMark, "'quoted");  // cut to its 8-character buffer
+    EXPECT_STREQ(AppSettings.QuoteMark, "quoted ");  // enclosing quotes dropped, cut to its 8-character buffer
     EXPECT_EQ(AppSettings.AppendCSV, 0);
     EXPECT_TRUE(AppSettings.EnableDebug);
     EXPECT_EQ(AppSettings.LogLevel, 3);

@@ -11,6 +11,10 @@
 
 namespace {
 
+// UTF-16 units as the code page functions take them.
+using WideText = std::basic_string<WCHAR>;
+using WideTextView = std::basic_string_view<WCHAR>;
+
 // The platform conversions count in int; no piece handed to them is longer than this.
 constexpr std::size_t kChunk = std::size_t{1} << 20;
 
@@ -26,7 +30,7 @@ constexpr std::size_t kControlShare = 20;
 
 // The characters of the Windows-1252 bytes 0x80 to 0x9F; the five bytes the code page leaves
 // free stand for the control characters of the same number, as Windows reads them.
-constexpr char16_t kWindows1252High[32] = {
+constexpr WCHAR kWindows1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
@@ -36,7 +40,7 @@ unsigned char ByteAt(std::string_view bytes, std::size_t nIndex) { return static
 
 bool IsUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsHighSurrogate(WCHAR unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 
 // The length of the next piece of UTF-8 bytes to convert: at most kChunk, cut before a
 // byte that begins a character, so that neither a character nor an invalid sequence (at
@@ -51,7 +55,7 @@ std::size_t Utf8PieceLength(std::string_view bytes)
     return kChunk;
 }
 
-void AppendUtf16AsUtf8(std::u16string_view units, std::string& out)
+void AppendUtf16AsUtf8(WideTextView units, std::string& out)
 {
     if (units.empty())
         return;
@@ -74,7 +78,7 @@ public:
         m_out.reserve(m_out.size() + nUnits);
     }
 
-    void Put(char16_t unit)
+    void Put(WCHAR unit)
     {
         m_units.push_back(unit);
         if (m_units.size() == kChunk)
@@ -89,12 +93,12 @@ private:
         std::size_t nUnits = m_units.size();
         if (!bLast && nUnits > 0 && IsHighSurrogate(m_units[nUnits - 1]))
             --nUnits;
-        AppendUtf16AsUtf8(std::u16string_view(m_units).substr(0, nUnits), m_out);
+        AppendUtf16AsUtf8(WideTextView(m_units).substr(0, nUnits), m_out);
         m_units.erase(0, nUnits);
     }
 
     std::string& m_out;
-    std::u16string m_units;
+    WideText m_units;
 };
 
 // Most of a CSV file is ASCII, which eight bytes at a time tell apart far faster than the
@@ -139,7 +143,7 @@ bool AppendValidUtf8(std::string_view bytes, std::string& out)
 void AppendUtf8(std::string_view bytes, std::string& out)
 {
     out.reserve(out.size() + bytes.size());
-    std::u16string units;
+    WideText units;
     while (!bytes.empty()) {
         const std::string_view piece = bytes.substr(0, Utf8PieceLength(bytes));
         bytes.remove_prefix(piece.size());
@@ -159,7 +163,7 @@ void AppendWindows1252(std::string_view bytes, std::string& out)
     TUtf8Appender appender(out, bytes.size());
     for (const char ch : bytes) {
         const auto byte = static_cast<unsigned char>(ch);
-        appender.Put(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : char16_t{byte});
+        appender.Put(byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : WCHAR{byte});
     }
     appender.Finish();
 }
@@ -170,7 +174,7 @@ void AppendUtf16(std::string_view bytes, bool bBigEndian, std::string& out)
     TUtf8Appender appender(out, bytes.size() / 2);
     const std::size_t nHigh = bBigEndian ? 0 : 1;
     for (std::size_t nAt = 0; nAt + 1 < bytes.size(); nAt += 2)
-        appender.Put(static_cast<char16_t>(ByteAt(bytes, nAt + nHigh) << 8 | ByteAt(bytes, nAt + 1 - nHigh)));
+        appender.Put(static_cast<WCHAR>(ByteAt(bytes, nAt + nHigh) << 8 | ByteAt(bytes, nAt + 1 - nHigh)));
     appender.Finish();
 }
 

@@ -34,7 +34,7 @@ bool SystemTimeFromTm(const tm& local, SYSTEMTIME* pstTime)
 bool LocalSystemTime(time_t tTime, SYSTEMTIME* pstTime)
 {
     tm local{};
-    return localtime_r(&tTime, &local) != nullptr && SystemTimeFromTm(local, pstTime);
+    return platform::LocalCalendarTime(tTime, local) && SystemTimeFromTm(local, pstTime);
 }
 
 void WriteCut(char* szBuf, int nSize, const char* szText)

@@ -1,16 +1,14 @@
 #include "common/misc/CxFile.h"
 
+#include "platform/Files.h"
 #include "platform/WinCompat.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -48,42 +46,6 @@ char* FindChar(char* p, char* pEnd, char ch)
     while (p < pEnd && *p != ch)
         ++p;
     return p;
-}
-
-
-// Opens a file for reading only when it is a plain file: a folder has no lines, a pipe
-// would wait for a writer that may never come, and a device may never end. The file is
-// opened without waiting, so even a pipe put in its place meanwhile cannot block.
-FILE* OpenPlainFileForReading(const char* szPath, const char* szMode)
-{
-    const int fd = open(szPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return nullptr;
-    struct stat info {};
-    const int nFlags = fcntl(fd, F_GETFL);
-    FILE* fp = nullptr;
-    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && nFlags >= 0 && fcntl(fd, F_SETFL, nFlags & ~O_NONBLOCK) == 0)
-        fp = fdopen(fd, szMode);
-    if (fp == nullptr)
-        close(fd);
-    return fp;
-}
-
-// Whether the open file is still the one the path names. Windows keeps an open file from
-// being deleted or replaced; here another program may do either, and what was written to
-// the file is then lost.
-bool IsPipe(const char* szPath)
-{
-    struct stat info {};
-    return stat(szPath, &info) == 0 && S_ISFIFO(info.st_mode);
-}
-
-bool IsFileAtPath(FILE* fp, const std::string& path)
-{
-    struct stat opened {};
-    struct stat named {};
-    return fstat(fileno(fp), &opened) == 0 && stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev
-           && opened.st_ino == named.st_ino;
 }
 
 }  // namespace
@@ -255,9 +217,9 @@ bool CxFile::Open(const char* szPath, const char* szMode)
     if (m_fp != nullptr || szPath == nullptr || szPath[0] == '\0' || szMode == nullptr || szMode[0] == '\0')
         return false;
     const bool bWrites = std::strpbrk(szMode, "wa+") != nullptr;
-    if (bWrites && IsPipe(szPath))
+    if (bWrites && platform::IsPipe(szPath))
         return false;
-    m_fp = bWrites ? std::fopen(szPath, szMode) : OpenPlainFileForReading(szPath, szMode);
+    m_fp = bWrites ? std::fopen(szPath, szMode) : platform::OpenPlainFileForReading(szPath, szMode);
     if (m_fp != nullptr && bWrites)
         m_szWrittenPath = szPath;
     return m_fp != nullptr;
@@ -265,7 +227,7 @@ bool CxFile::Open(const char* szPath, const char* szMode)
 
 bool CxFile::IsAtWrittenPath() const
 {
-    return m_fp == nullptr || m_szWrittenPath.empty() || IsFileAtPath(m_fp, m_szWrittenPath);
+    return m_fp == nullptr || m_szWrittenPath.empty() || platform::IsSameOpenFile(m_fp, m_szWrittenPath.c_str());
 }
 
 bool CxFile::Close()
@@ -295,10 +257,10 @@ bool CxFile::ReadRest(std::string& bytes)
     try {
         // Room for the whole file and one byte more, so that a file that does not grow
         // meanwhile is read without growing the text.
-        struct stat info {};
-        const bool bSized = fstat(fileno(m_fp), &info) == 0 && info.st_size > 0;
+        const std::uint64_t nSize = platform::OpenFileSize(m_fp);
+        const bool bSized = nSize > 0 && nSize < bytes.max_size();
         std::size_t nRead = 0;
-        bytes.resize(bSized ? static_cast<std::size_t>(info.st_size) + 1 : kReadStep);
+        bytes.resize(bSized ? static_cast<std::size_t>(nSize) + 1 : kReadStep);
         while (true) {
             if (nRead == bytes.size())
                 bytes.resize(bytes.size() + std::max(bytes.size(), kReadStep));

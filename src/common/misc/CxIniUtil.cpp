@@ -1,10 +1,12 @@
 #include "common/misc/CxIniUtil.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 CxIniUtil AppIni(nullptr, "corvane.ini");
 
@@ -44,8 +46,20 @@ int CxIniUtil::ReadString(LPCSTR szSection, LPCSTR szKey, LPSTR szBuffer, int nS
 {
     if (IsEmpty(szSection) || IsEmpty(szKey) || szBuffer == nullptr || nSize <= 0)
         return 0;
-    return static_cast<int>(GetPrivateProfileStringA(szSection, szKey, szDefault, szBuffer,
-                                                     static_cast<DWORD>(nSize), m_szPath));
+    // Windows cuts a value too long for the buffer anywhere, even inside a character, so the
+    // whole value is read first and then cut after its last whole character.
+    constexpr std::size_t kLongestValue = 1 << 20;
+    std::string value(std::max<std::size_t>(static_cast<std::size_t>(nSize), 256), '\0');
+    for (;;) {
+        const DWORD nRead = GetPrivateProfileStringA(szSection, szKey, szDefault, value.data(),
+                                                     static_cast<DWORD>(value.size()), m_szPath);
+        if (nRead + 1 < value.size() || value.size() >= kLongestValue) {
+            value.resize(std::min<std::size_t>(nRead, value.size() - 1));
+            break;
+        }
+        value.resize(value.size() * 2);
+    }
+    return static_cast<int>(CutText(szBuffer, static_cast<std::size_t>(nSize), value));
 }
 
 int CxIniUtil::ReadInt(LPCSTR szSection, LPCSTR szKey, int nDefault) const
@@ -94,10 +108,11 @@ int GetModuleFolder(HMODULE hModule, LPSTR szFolder)
     szFolder[0] = '\0';
     if (nLength == 0 || nLength >= MAX_PATH)
         return 0;
-    const char* const pLastSlash = std::strrchr(szModule, '/');
-    if (pLastSlash == nullptr)
+    const std::string_view module(szModule, nLength);
+    const size_t nLastSeparator = module.find_last_of(platform::kPathSeparators);
+    if (nLastSeparator == std::string_view::npos)
         return 0;
-    const size_t nFolder = static_cast<size_t>(pLastSlash - szModule) + 1;
+    const size_t nFolder = nLastSeparator + 1;
     std::memcpy(szFolder, szModule, nFolder);
     szFolder[nFolder] = '\0';
     return 1;

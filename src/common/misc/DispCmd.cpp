@@ -1,6 +1,7 @@
 #include "common/misc/DispCmd.h"
 
 #include "common/misc/CxDebugUtil.h"
+#include "platform/OleTextConversion.h"
 #include "platform/win/ComHolders.h"
 
 namespace {
@@ -47,8 +48,7 @@ HRESULT CDispCmd::InvokeByName(LPCOLESTR szName, WORD wFlags, DISPPARAMS* pParam
         hr = m_pDisp->GetIDsOfNames(IID_NULL, names, 1, kEnglishUs, &dispId);
         if (FAILED(hr)) {
             char szNameText[256];
-            WideCharToMultiByte(GetACP(), 0, szName, -1, szNameText, sizeof(szNameText) - 1, nullptr, nullptr);
-            szNameText[sizeof(szNameText) - 1] = 0;
+            CutText(szNameText, sizeof szNameText, platform::NarrowFromOle(szName));
             AppDebug.LogMessage(kLogError, __FILE__, __LINE__,
                                 "Failed to call IDispatch->GetIDsOfNames, Name=%s, hr=0x%08x", szNameText,
                                 static_cast<unsigned>(hr));
@@ -98,11 +98,8 @@ HRESULT CDispCmd::GetString(LPCOLESTR szName, char* szBuf, int nSize)
         szBuf[0] = 0;
         return S_OK;
     }
-    // Converting into one byte less than the buffer leaves room for the terminator and
-    // cuts a long text after its last whole character.
-    if (nSize > 1)
-        WideCharToMultiByte(GetACP(), 0, bstr, -1, szBuf, nSize - 1, nullptr, nullptr);
-    szBuf[nSize - 1] = 0;
+    // A long text is cut after its last whole character.
+    CutText(szBuf, static_cast<std::size_t>(nSize), platform::NarrowFromOle(bstr));
     return S_OK;
 }
 
@@ -155,15 +152,14 @@ HRESULT CDispCmd::PutString(LPCOLESTR szName, LPCSTR szValue)
 {
     if (!szValue || szValue[0] == 0)
         return S_OK;
-    WCHAR szWide[MAX_PUT_STRING];
-    // One unit less than the buffer keeps a surrogate pair whole when a long text is cut.
-    MultiByteToWideChar(GetACP(), 0, szValue, -1, szWide, MAX_PUT_STRING - 1);
-    szWide[MAX_PUT_STRING - 1] = 0;
+    // At most MAX_PUT_STRING - 1 units, the last character whole.
+    const platform::OleString wide = platform::OleFromNarrow(szValue);
+    const std::size_t nUnits = platform::CutOleLength(wide, MAX_PUT_STRING - 1);
 
     VARIANT value;
     VariantInit(&value);
     value.vt = VT_BSTR;
-    value.bstrVal = SysAllocString(szWide);
+    value.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(nUnits));
     if (!value.bstrVal)
         return E_OUTOFMEMORY;  // a null BSTR would put an empty text
     const HRESULT hr = PutProperty(szName, &value);

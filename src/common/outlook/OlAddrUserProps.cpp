@@ -4,6 +4,7 @@
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/DispCmd.h"
 #include "common/outlook/OlItemSupport.h"
+#include "platform/OleTextConversion.h"
 #include "platform/win/ComHolders.h"
 
 namespace {
@@ -29,10 +30,8 @@ OlObject GetUserProperties(CDispCmd& item)
 // The name as the BSTR a call takes, cut to the units a property name can hold.
 platform::BstrHolder NameArgument(const char* szName)
 {
-    OLECHAR wszName[kNameUnits] = {};
-    MultiByteToWideChar(GetACP(), 0, szName, -1, wszName, kNameUnits - 1);
-    wszName[kNameUnits - 1] = 0;
-    return platform::BstrHolder(wszName);
+    const platform::OleString name = platform::OleFromNarrow(szName);
+    return platform::BstrHolder(platform::OleStringView(name).substr(0, platform::CutOleLength(name, kNameUnits - 1)));
 }
 
 OlObject FindUserProperty(CDispCmd& properties, BSTR bstrName)

@@ -10,10 +10,13 @@ namespace {
 
 constexpr LONG kMinutesPerDay = 1440;
 
+// A record keeps "no date" as a zero year, month and day. Windows refuses those, but Wine's
+// conversion takes month 0 for December of the year before, so the zeros are not left to it.
 std::optional<DATE> MomentOf(SYSTEMTIME stMoment)
 {
     DATE dMoment = 0.0;
-    if (!SystemTimeToVariantTime(&stMoment, &dMoment))
+    if (stMoment.wYear == 0 || stMoment.wMonth == 0 || stMoment.wDay == 0
+        || !SystemTimeToVariantTime(&stMoment, &dMoment))
         return std::nullopt;
     return dMoment;
 }

@@ -1,6 +1,7 @@
 #include "common/outlook/OlValueAccess.h"
 
 #include "common/misc/DispCmd.h"
+#include "platform/OleTextConversion.h"
 #include "platform/win/ComHolders.h"
 
 #include <limits>
@@ -93,28 +94,9 @@ bool HasKind(const TOlValue& value, OlPropKind nKind)
     return false;
 }
 
-std::string Utf8FromWide(platform::OleStringView text)
-{
-    if (text.empty())
-        return {};
-    const int nUnits = static_cast<int>(text.size());
-    std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), nUnits, nullptr, 0, nullptr,
-                                                                  nullptr)),
-                     '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), nUnits, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
-    return utf8;
-}
+std::string Utf8FromWide(platform::OleStringView text) { return platform::NarrowFromOle(text, CP_UTF8); }
 
-platform::OleString WideFromUtf8(std::string_view text)
-{
-    if (text.empty())
-        return {};
-    const int nBytes = static_cast<int>(text.size());
-    platform::OleString wide(
-        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, nullptr, 0)), OLECHAR('\0'));
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, wide.data(), static_cast<int>(wide.size()));
-    return wide;
-}
+platform::OleString WideFromUtf8(std::string_view text) { return platform::OleFromNarrow(text, CP_UTF8); }
 
 bool IsValidUtf8(std::string_view text)
 {

@@ -4,9 +4,9 @@
 #include "main/cli/CliCommands.h"
 #include "main/cli/CliExit.h"
 #include "main/cli/CliHelp.h"
+#include "platform/Terminal.h"
 
-#include <unistd.h>
-
+#include <cstdio>
 #include <exception>
 #include <iostream>
 #include <vector>
@@ -44,5 +44,5 @@ int RunCommandLine(std::span<const std::string> args, std::ostream& out, std::os
 int RunCommandLine(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return RunCommandLine(args, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
+    return RunCommandLine(args, std::cout, std::cerr, platform::IsTerminal(stderr));
 }

@@ -4,6 +4,8 @@ namespace {
 
 volatile std::sig_atomic_t g_nSignal = 0;
 
+// On Windows a handler is reset to the default when it runs, on Linux it stays; either way
+// one signal is enough to stop the run.
 extern "C" void OnStopSignal(int nSignal) { g_nSignal = nSignal; }
 
 }  // namespace
@@ -11,18 +13,14 @@ extern "C" void OnStopSignal(int nSignal) { g_nSignal = nSignal; }
 TRunInterruption::TRunInterruption()
 {
     g_nSignal = 0;
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, &m_oldInterrupt);
-    sigaction(SIGTERM, &action, &m_oldTerminate);
+    m_oldInterrupt = std::signal(SIGINT, OnStopSignal);
+    m_oldTerminate = std::signal(SIGTERM, OnStopSignal);
 }
 
 TRunInterruption::~TRunInterruption()
 {
-    sigaction(SIGINT, &m_oldInterrupt, nullptr);
-    sigaction(SIGTERM, &m_oldTerminate, nullptr);
+    std::signal(SIGINT, m_oldInterrupt);
+    std::signal(SIGTERM, m_oldTerminate);
 }
 
 int TRunInterruption::Signal() { return g_nSignal; }

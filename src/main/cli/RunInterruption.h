@@ -18,6 +18,7 @@ public:
     static int Signal();
 
 private:
-    struct sigaction m_oldInterrupt {};
-    struct sigaction m_oldTerminate {};
+    using Handler = void (*)(int);
+    Handler m_oldInterrupt = SIG_DFL;
+    Handler m_oldTerminate = SIG_DFL;
 };

@@ -9,6 +9,10 @@
 
 #include <functional>
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 inline constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
 inline constexpr DWORD CLSCTX_INPROC_HANDLER = 0x2;
 inline constexpr DWORD CLSCTX_LOCAL_SERVER = 0x4;
@@ -43,6 +47,8 @@ HRESULT CoCreateInstance(REFCLSID rclsid, LPUNKNOWN pUnkOuter, DWORD dwClsContex
 // Puts a server object into its running state: S_OK for an object without IRunnableObject,
 // otherwise the result of its Run. E_INVALIDARG for null.
 HRESULT OleRun(LPUNKNOWN pUnknown);
+
+#endif  // _WIN32
 
 namespace platform {
 

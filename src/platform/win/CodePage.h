@@ -4,6 +4,10 @@
 
 #include "platform/win/Types.h"
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 inline constexpr UINT CP_ACP = 0;
 inline constexpr UINT CP_OEMCP = 1;
 inline constexpr UINT CP_THREAD_ACP = 3;
@@ -21,7 +25,8 @@ UINT GetACP();
 // number of UTF-16 units needed. Returns the units written, or 0 on failure: an unknown
 // code page, a count of 0, MB_ERR_INVALID_CHARS on malformed input, or a buffer too small.
 // A buffer too small still receives every whole character that fits, and the units after
-// them are set to 0, so a caller that terminates the buffer gets the text cut cleanly.
+// them are set to 0; Windows leaves such a buffer undefined, so the program converts whole
+// texts and cuts them afterwards (platform/OleTextConversion.h).
 int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
                         LPWSTR lpWideCharStr, int cchWideChar);
 
@@ -32,3 +37,5 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
 int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
                         LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
                         BOOL* lpUsedDefaultChar);
+
+#endif  // _WIN32

@@ -4,6 +4,10 @@
 
 #include "platform/win/Types.h"
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 using HRESULT = LONG;
 using SCODE = LONG;
 
@@ -134,6 +138,7 @@ HRESULT CoInitializeEx(LPVOID pvReserved, DWORD dwCoInit);
 HRESULT CoInitialize(LPVOID pvReserved);
 void CoUninitialize();
 
+
 namespace platform {
 
 // How many successful CoInitializeEx calls of the calling thread are not yet undone.
@@ -142,3 +147,5 @@ int ComInitializeDepth();
 DWORD ComApartmentModel();
 
 }  // namespace platform
+
+#endif  // _WIN32

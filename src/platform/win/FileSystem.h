@@ -3,6 +3,10 @@
 
 #include "platform/win/Types.h"
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 struct SECURITY_ATTRIBUTES;
 using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
 
@@ -30,3 +34,16 @@ BOOL CopyFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, BOOL bFailIfExis
 DWORD GetFileAttributesA(LPCSTR lpFileName);
 
 BOOL DeleteFileA(LPCSTR lpFileName);
+
+#endif  // _WIN32
+
+namespace platform {
+
+// The characters that end a folder in a path: Windows takes a backslash as well.
+#ifdef _WIN32
+inline constexpr const char* kPathSeparators = "/\\";
+#else
+inline constexpr const char* kPathSeparators = "/";
+#endif
+
+}  // namespace platform

@@ -5,8 +5,14 @@
 
 #include "platform/win/Types.h"
 
-// Copies the value of key in section to lpReturnedString, else lpDefault (null meaning empty),
-// cut to nSize - 1 bytes without splitting a character, and returns the bytes copied.
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
+// Copies the value of key in section to lpReturnedString, without the quotation marks when
+// matching single or double ones enclose it, else lpDefault (null meaning empty) less its
+// trailing spaces, cut to nSize - 1 bytes without splitting a character, and returns the
+// bytes copied.
 // A missing file reads as empty. With lpKeyName null the buffer receives the section's key
 // names, with lpAppName null the file's section names, each terminated, the list ending in
 // an extra terminator.
@@ -20,3 +26,5 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
 // key, ']' in a section name).
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                 LPCSTR lpFileName);
+
+#endif  // _WIN32

@@ -7,6 +7,10 @@
 
 #include <string_view>
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 using HKEY = struct HKEY__*;
 using PHKEY = HKEY*;
 using REGSAM = DWORD;
@@ -35,6 +39,8 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
                          LPDWORD lpcbData);
 
 LSTATUS RegCloseKey(HKEY hKey);
+
+#endif  // _WIN32
 
 namespace platform {
 

@@ -8,6 +8,10 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 constexpr INT SW_HIDE = 0;
 constexpr INT SW_SHOWNORMAL = 1;
 constexpr INT SW_SHOW = 5;
@@ -31,6 +35,8 @@ constexpr INT SE_ERR_NOASSOC = 31;
 // (or none, which means "open") is known; parameters are not passed to documents.
 HINSTANCE ShellExecuteA(HWND hwnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters,
                         LPCSTR lpDirectory, INT nShowCmd);
+
+#endif  // _WIN32
 
 namespace platform {
 

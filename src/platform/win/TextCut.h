@@ -7,10 +7,6 @@
 #include <cstddef>
 #include <string_view>
 
-// Copies at most iMaxLength - 1 bytes of lpString2 and always terminates (for a positive
-// length). A null source gives the empty text. Returns lpString1.
-LPSTR lstrcpynA(LPSTR lpString1, LPCSTR lpString2, int iMaxLength);
-
 // Copies source, cut to width - 1 bytes, into dest and terminates it; nothing is written
 // for a null dest or a width of 0. Returns the number of bytes copied.
 std::size_t CutText(char* dest, std::size_t width, std::string_view source);

@@ -7,6 +7,10 @@
 #include <ctime>
 #include <functional>
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 // Days since 1899-12-30, local time; the fraction is the time of day. For a negative
 // value the whole part is the day and the absolute fraction the time (-1.25 is
 // 1899-12-29 06:00).
@@ -41,10 +45,16 @@ INT SystemTimeToVariantTime(LPSYSTEMTIME lpSystemTime, DOUBLE* pvtime);
 // The current local time from the clock in force (see platform::SetClockForTesting).
 void GetLocalTime(LPSYSTEMTIME lpSystemTime);
 
+#endif  // _WIN32
+
 namespace platform {
 
 // Answers "what is the local time now" for GetLocalTime.
 using LocalClock = std::function<SYSTEMTIME()>;
+
+// The broken-down local time of a moment, as the C library's thread-safe call gives it;
+// false when the moment cannot be shown.
+bool LocalCalendarTime(std::time_t tTime, std::tm& local);
 
 // The machine's own local time, with milliseconds and day of week.
 SYSTEMTIME RealLocalTime();

@@ -1,6 +1,10 @@
 // Basic Windows scalar and handle types, with the sizes they have on Windows.
 #pragma once
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 #include <cstddef>
 #include <cstdint>
 
@@ -51,3 +55,5 @@ constexpr std::size_t MAX_PATH = 260;
 
 constexpr WORD LOWORD(DWORD value) { return static_cast<WORD>(value & 0xFFFF); }
 constexpr WORD HIWORD(DWORD value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+
+#endif  // _WIN32

@@ -5,6 +5,10 @@
 #include "platform/win/Com.h"
 #include "platform/win/Types.h"
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 // Days since 1899-12-30, local time; the fraction is the time of day.
 using DATE = double;
 
@@ -105,7 +109,8 @@ struct EXCEPINFO {
 
 // Null for a null source; the text is copied up to its terminator.
 BSTR SysAllocString(const OLECHAR* psz);
-// A string of cch characters copied from strIn, or zero-filled when strIn is null.
+// A string of cch characters copied from strIn; with strIn null they are zeros here, but
+// Windows leaves them unset, so fill them before use.
 BSTR SysAllocStringLen(const OLECHAR* strIn, UINT cch);
 void SysFreeString(BSTR bstrString);
 // Characters in the string (0 for null), embedded terminators included.
@@ -114,10 +119,15 @@ UINT SysStringByteLen(BSTR bstr);
 
 void VariantInit(VARIANTARG* pvarg);
 // Frees an owned BSTR and releases an owned object, then leaves the VARIANT empty.
-// By-reference values belong to someone else and are left alone.
+// By-reference values belong to someone else and are left alone. A type no VARIANT may hold
+// (15, VT_VOID and above, VT_EMPTY or VT_NULL by reference; arrays and records have no
+// stand-in) gives DISP_E_BADVARTYPE and leaves the VARIANT as it was.
 HRESULT VariantClear(VARIANTARG* pvarg);
-// A deep copy: the string is duplicated, the object gains a reference.
+// A deep copy: the string is duplicated, the object gains a reference. DISP_E_BADVARTYPE,
+// with the target as it was, when either VARIANT holds a type VariantClear refuses.
 HRESULT VariantCopy(VARIANTARG* pvargDest, const VARIANTARG* pvargSrc);
+
+#endif  // _WIN32
 
 namespace platform {
 

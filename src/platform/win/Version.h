@@ -7,6 +7,10 @@
 
 #include <string_view>
 
+#ifdef _WIN32
+#include "platform/win/WindowsHeaders.h"
+#else
+
 inline constexpr DWORD VS_FFI_SIGNATURE = 0xFEEF04BD;
 inline constexpr DWORD VS_FFI_STRUCVERSION = 0x00010000;
 
@@ -36,6 +40,8 @@ BOOL GetFileVersionInfoA(LPCSTR lptstrFilename, DWORD dwHandle, DWORD dwLen, LPV
 // Only the root block "\" is known: it points *lplpBuffer at the VS_FIXEDFILEINFO inside
 // pBlock.
 BOOL VerQueryValueA(LPCVOID pBlock, LPCSTR lpSubBlock, LPVOID* lplpBuffer, PUINT puLen);
+
+#endif  // _WIN32
 
 namespace platform {
 

@@ -1,0 +1,3 @@
+# 32-bit Windows, the program's home platform.
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
