@@ -1,5 +1,7 @@
 #include "olsim/VariantConversion.h"
 
+#include "platform/OleTextConversion.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -302,26 +304,8 @@ BSTR BstrFromUtf8(std::string_view text)
     return bstr;
 }
 
-std::string Utf8FromWide(platform::OleStringView wide)
-{
-    if (wide.empty())
-        return {};
-    const int size = static_cast<int>(wide.size());
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), bytes, nullptr, nullptr);
-    return text;
-}
+std::string Utf8FromWide(platform::OleStringView wide) { return platform::NarrowFromOle(wide); }
 
-platform::OleString WideFromUtf8(std::string_view text)
-{
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int units = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    platform::OleString wide(static_cast<std::size_t>(units), OLECHAR('\0'));
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), units);
-    return wide;
-}
+platform::OleString WideFromUtf8(std::string_view text) { return platform::OleFromNarrow(text); }
 
 }  // namespace olsim

@@ -4,6 +4,7 @@
 #include "main/cli/CliText.h"
 #include "main/cli/ColumnList.h"
 #include "main/engine/ConvKind.h"
+#include "platform/OleTextConversion.h"
 #include "platform/WinCompat.h"
 
 #include <algorithm>
@@ -64,14 +65,7 @@ VARIANT TextValue(std::string_view text)
 {
     VARIANT value;
     VariantInit(&value);
-    platform::OleString wide;
-    if (!text.empty()) {
-        const int nBytes = static_cast<int>(text.size());
-        const int nUnits = MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, nullptr, 0);
-        wide.resize(static_cast<std::size_t>(nUnits > 0 ? nUnits : 0));
-        if (nUnits > 0)
-            MultiByteToWideChar(CP_UTF8, 0, text.data(), nBytes, wide.data(), nUnits);
-    }
+    const platform::OleString wide = platform::OleFromNarrow(text, CP_UTF8);
     value.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     if (value.bstrVal != nullptr)
         value.vt = VT_BSTR;
